@@ -1,0 +1,79 @@
+// Reading settings from a file of 500 stored sites, as the site book load does.
+#include "core/SettingsFiles.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace lanthorn;
+
+namespace {
+
+constexpr int kSites = 500;
+const char* const kSiteKeys[] = { "Host", "Port", "UserId", "Password", "Type", "WordWrap", "WrapAt", "Indent", "Font",
+    "FontSize", "FontBold", "FontItalic", "TFColor", "TBColor", "BoldANSI" };
+
+void fillSiteBook(SettingsFiles& settings)
+{
+    settings.WriteIniString("Sites", QString("Total"), QString::number(kSites));
+    for (int i = 0; i < kSites; ++i) {
+        const QString name = QStringLiteral("World %1").arg(i);
+        settings.WriteIniString("Sites", QStringLiteral("Site%1").arg(i), name);
+        for (const char* key : kSiteKeys)
+            settings.WriteIniString(name, QString(key), QStringLiteral("value of %1").arg(key));
+    }
+}
+
+void BM_ReadIniString_OneKey(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SettingsFiles settings(dir.path());
+    fillSiteBook(settings);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(settings.ReadIniString(QStringLiteral("World %1").arg(i % kSites), "TBColor", " "));
+        ++i;
+    }
+}
+BENCHMARK(BM_ReadIniString_OneKey);
+
+void BM_ReadIniString_WholeSiteBook(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SettingsFiles settings(dir.path());
+    fillSiteBook(settings);
+    for (auto _ : state) {
+        for (int i = 0; i < kSites; ++i) {
+            const QString name = settings.ReadIniString("Sites", QStringLiteral("Site%1").arg(i), " ");
+            for (const char* key : kSiteKeys)
+                benchmark::DoNotOptimize(settings.ReadIniString(name, QString(key), " "));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kSites);
+}
+BENCHMARK(BM_ReadIniString_WholeSiteBook)->Unit(benchmark::kMillisecond);
+
+void BM_ReadIniString_FirstReadOfFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    {
+        SettingsFiles settings(dir.path());
+        fillSiteBook(settings);
+    }
+    for (auto _ : state) {
+        SettingsFiles fresh(dir.path());
+        benchmark::DoNotOptimize(fresh.ReadIniString("World 499", "Host", " "));
+    }
+}
+BENCHMARK(BM_ReadIniString_FirstReadOfFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

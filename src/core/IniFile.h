@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace lanthorn {
+
+/// One settings file in INI form, kept parsed in memory and re-read when it changes on disk.
+///
+/// Section and key names are matched without regard to letter case; when a name occurs
+/// twice the first occurrence wins. Values are stored as typed. A value that holds CR or
+/// LF is written escaped under the key name plus "[escaped]" (a form no caller can write,
+/// because names with brackets are refused), so it can never start a line of its own;
+/// every other value is written byte for byte. Lines the program does not understand are
+/// kept as they are. Every change is written atomically (temporary file, then rename) with
+/// owner-only permissions.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    const QString& path() const { return m_path; }
+
+    std::optional<QString> value(const QString& section, const QString& key);
+
+    /// The write routines return false when nothing was written: a name the file form
+    /// cannot hold, or a failure of the file system (the file is then left as it was).
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    bool removeKey(const QString& section, const QString& key);
+    bool removeSection(const QString& section);
+
+    /// Names with "[", "]", "=", CR or LF, empty names, and names with blanks at either end
+    /// cannot be stored.
+    static bool isStorableName(const QString& name);
+
+    static QByteArray escapeValue(const QString& value);
+    static QString unescapeValue(const QByteArray& stored);
+
+private:
+    struct Line {
+        QByteArray raw; // exactly as in the file, without its line feed
+        QString keyFolded; // empty for lines that hold no key
+        bool escaped = false;
+    };
+    struct Section {
+        QString nameFolded; // empty for the lines before the first section header
+        bool hasHeader = false;
+        QByteArray header;
+        QList<Line> lines;
+    };
+
+    void refresh();
+    void parse(const QByteArray& content);
+    bool save();
+    QList<int> sectionsNamed(const QString& folded) const;
+    QByteArray lineEnd() const;
+
+    QString m_path;
+    QList<Section> m_sections;
+    QByteArray m_lineEnd = "\n";
+    bool m_loaded = false;
+    bool m_existed = false;
+    qint64 m_size = -1;
+    QDateTime m_modified;
+};
+
+} // namespace lanthorn

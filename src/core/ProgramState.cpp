@@ -1,0 +1,47 @@
+#include "core/ProgramState.h"
+
+#include "core/LanthornError.h"
+
+namespace lanthorn {
+
+namespace {
+[[noreturn]] void subscriptOutOfRange()
+{
+    throw LanthornError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+} // namespace
+
+ProgramState::ProgramState()
+    : WorldStates(1)
+{
+}
+
+int ProgramState::FindFreeWorldSlot()
+{
+    for (int i = 0; i < WorldStates.size(); ++i) {
+        if (!WorldStates[i].InUse) return i;
+    }
+    WorldStates.append(WorldState {});
+    return static_cast<int>(WorldStates.size() - 1);
+}
+
+WorldState& ProgramState::world(int slot)
+{
+    if (slot < 0 || slot >= WorldStates.size()) subscriptOutOfRange();
+    return WorldStates[slot];
+}
+
+const WorldState& ProgramState::world(int slot) const
+{
+    if (slot < 0 || slot >= WorldStates.size()) subscriptOutOfRange();
+    return WorldStates[slot];
+}
+
+const SiteRecord& ProgramState::siteOf(int slot) const
+{
+    const int site = world(slot).SiteIndex;
+    if (site < 0 || site >= Sites.size()) subscriptOutOfRange();
+    return Sites[site];
+}
+
+} // namespace lanthorn

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/CoreServices.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+
+namespace lanthorn::testing {
+
+/// One message box the program asked for.
+struct RecordedMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+    int defaultButton;
+};
+
+/// Scripted core services: every message box is recorded and answered from the script (the
+/// default button when the script is empty, or a test failure in strict mode). Beeps are
+/// counted.
+class FakeServices : public CoreServices {
+public:
+    int messageBox(const MessageBoxRequest& request) override;
+    void beep() override { ++beeps; }
+
+    /// Queue answers (MessageAnswer::Yes, ::No, ::Ok) for the next boxes.
+    void answer(std::initializer_list<int> answers) { script.insert(script.end(), answers); }
+
+    /// Texts of the recorded boxes, in order.
+    QStringList texts() const;
+
+    QList<RecordedMessage> messages;
+    std::deque<int> script;
+    bool strict = false;
+    int beeps = 0;
+};
+
+} // namespace lanthorn::testing
