@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace lanthorn {
+
+/// What the program writes world text into: a terminal display (or, in tests and benchmarks,
+/// something that records or discards the text).
+class TextDisplay {
+public:
+    virtual ~TextDisplay() = default;
+
+    /// Shows text at the cursor. ANSI sequences in it are interpreted; CR LF starts a new line.
+    virtual void Disp(const QByteArray& text) = 0;
+
+    /// Colour indexes 0-15 of the palette, for the text written afterwards.
+    virtual void setForeColor(int paletteIndex) = 0;
+    virtual void setBackColor(int paletteIndex) = 0;
+};
+
+} // namespace lanthorn
