@@ -2,6 +2,8 @@
 #include "core/SettingsFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -13,22 +15,27 @@ constexpr int kSites = 500;
 const char* const kSiteKeys[] = { "Host", "Port", "UserId", "Password", "Type", "WordWrap", "WrapAt", "Indent", "Font",
     "FontSize", "FontBold", "FontItalic", "TFColor", "TBColor", "BoldANSI" };
 
-void fillSiteBook(SettingsFiles& settings)
+void fillSiteBook(const QString& directory)
 {
-    settings.WriteIniString("Sites", QString("Total"), QString::number(kSites));
+    // Written as a file, as a long-used settings file would be (writing it key by key would
+    // rewrite the whole file thousands of times).
+    QByteArray content = "[Sites]\nTotal=" + QByteArray::number(kSites) + "\n";
+    for (int i = 0; i < kSites; ++i)
+        content += "Site" + QByteArray::number(i) + "=World " + QByteArray::number(i) + "\n";
     for (int i = 0; i < kSites; ++i) {
-        const QString name = QStringLiteral("World %1").arg(i);
-        settings.WriteIniString("Sites", QStringLiteral("Site%1").arg(i), name);
+        content += "[World " + QByteArray::number(i) + "]\n";
         for (const char* key : kSiteKeys)
-            settings.WriteIniString(name, QString(key), QStringLiteral("value of %1").arg(key));
+            content += QByteArray(key) + "=value of " + key + "\n";
     }
+    QFile file(QDir(directory).filePath(kSettingsFile));
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
 }
 
 void BM_ReadIniString_OneKey(benchmark::State& state)
 {
     QTemporaryDir dir;
+    fillSiteBook(dir.path());
     SettingsFiles settings(dir.path());
-    fillSiteBook(settings);
     int i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(settings.ReadIniString(QStringLiteral("World %1").arg(i % kSites), "TBColor", " "));
@@ -40,8 +47,8 @@ BENCHMARK(BM_ReadIniString_OneKey);
 void BM_ReadIniString_WholeSiteBook(benchmark::State& state)
 {
     QTemporaryDir dir;
+    fillSiteBook(dir.path());
     SettingsFiles settings(dir.path());
-    fillSiteBook(settings);
     for (auto _ : state) {
         for (int i = 0; i < kSites; ++i) {
             const QString name = settings.ReadIniString("Sites", QStringLiteral("Site%1").arg(i), " ");
@@ -56,10 +63,7 @@ BENCHMARK(BM_ReadIniString_WholeSiteBook)->Unit(benchmark::kMillisecond);
 void BM_ReadIniString_FirstReadOfFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    {
-        SettingsFiles settings(dir.path());
-        fillSiteBook(settings);
-    }
+    fillSiteBook(dir.path());
     for (auto _ : state) {
         SettingsFiles fresh(dir.path());
         benchmark::DoNotOptimize(fresh.ReadIniString("World 499", "Host", " "));

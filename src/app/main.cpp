@@ -1,11 +1,21 @@
+#include "core/Program.h"
 #include "platform/QtServices.h"
+#include "shell/Shell.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lanthorn"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
     lanthorn::QtServices services;
-    return 0;
+    lanthorn::Program program(lanthorn::SettingsFiles::defaultDirectory(), services);
+    // The text after the program name, as one line: "host port" opens a new site at that address.
+    const QString arguments = QApplication::arguments().mid(1).join(u' ');
+    lanthorn::Shell shell(program, services, arguments, [] { QCoreApplication::exit(0); });
+    shell.start();
+    return QApplication::exec();
 }

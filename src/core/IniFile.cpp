@@ -1,9 +1,9 @@
 #include "core/IniFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <sys/stat.h>
 
 namespace lanthorn {
 
@@ -98,24 +98,29 @@ QString IniFile::unescapeValue(const QByteArray& stored)
     return decode(out);
 }
 
+IniFile::DiskState IniFile::diskState() const
+{
+    struct stat info { };
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0) return {};
+    return { true, qint64(info.st_size), qint64(info.st_ino), qint64(info.st_mtim.tv_sec),
+        qint64(info.st_mtim.tv_nsec) };
+}
+
 void IniFile::refresh()
 {
-    const QFileInfo info(m_path);
-    const bool exists = info.exists();
-    const qint64 size = exists ? info.size() : -1;
-    const QDateTime modified = exists ? info.lastModified() : QDateTime();
-    if (m_loaded && exists == m_existed && size == m_size && modified == m_modified) return;
+    // One stat per read: a file changed on disk (by hand, or by another copy of the program)
+    // is read again.
+    const DiskState disk = diskState();
+    if (m_loaded && disk == m_disk) return;
 
     QByteArray content;
-    if (exists) {
+    if (disk.exists) {
         QFile file(m_path);
         if (file.open(QIODevice::ReadOnly)) content = file.readAll();
     }
     parse(content);
     m_loaded = true;
-    m_existed = exists;
-    m_size = size;
-    m_modified = modified;
+    m_disk = disk;
 }
 
 void IniFile::parse(const QByteArray& content)
@@ -159,15 +164,25 @@ void IniFile::parse(const QByteArray& content)
         }
         m_sections.last().lines.append(std::move(line));
     }
+    reindex();
 }
 
-QList<int> IniFile::sectionsNamed(const QString& folded) const
+void IniFile::reindexSection(Section& section)
 {
-    QList<int> found;
-    for (int i = 0; i < m_sections.size(); ++i) {
-        if (m_sections[i].hasHeader && m_sections[i].nameFolded == folded) found.append(i);
+    section.firstLineOfKey.clear();
+    for (qsizetype i = 0; i < section.lines.size(); ++i) {
+        const QString& key = section.lines[i].keyFolded;
+        if (!key.isEmpty() && !section.firstLineOfKey.contains(key)) section.firstLineOfKey.insert(key, i);
     }
-    return found;
+}
+
+void IniFile::reindex()
+{
+    m_sectionIndex.clear();
+    for (int i = 0; i < m_sections.size(); ++i) {
+        reindexSection(m_sections[i]);
+        if (m_sections[i].hasHeader) m_sectionIndex[m_sections[i].nameFolded].append(i);
+    }
 }
 
 QByteArray IniFile::lineEnd() const
@@ -181,11 +196,12 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     const QString sectionFolded = fold(section);
     const QString keyFolded = fold(key);
     for (int index : sectionsNamed(sectionFolded)) {
-        for (const Line& line : m_sections[index].lines) {
-            if (line.keyFolded != keyFolded) continue;
-            const QByteArray stored = withoutCarriageReturn(line.raw.mid(line.raw.indexOf('=') + 1));
-            return line.escaped ? unescapeValue(stored) : decode(stored);
-        }
+        const Section& found = m_sections[index];
+        const auto at = found.firstLineOfKey.constFind(keyFolded);
+        if (at == found.firstLineOfKey.cend()) continue;
+        const Line& line = found.lines[*at];
+        const QByteArray stored = withoutCarriageReturn(line.raw.mid(line.raw.indexOf('=') + 1));
+        return line.escaped ? unescapeValue(stored) : decode(stored);
     }
     return std::nullopt;
 }
@@ -209,17 +225,16 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     const QList<int> named = sectionsNamed(fold(section));
     bool replaced = false;
     for (int index : named) {
-        for (Line& existing : m_sections[index].lines) {
-            if (existing.keyFolded == fold(key)) {
-                // Keep the key as the file already spells it.
-                QByteArray spelling = trimmedBlanks(existing.raw.left(existing.raw.indexOf('=')));
-                if (existing.escaped) spelling.chop(kEscapedSuffix.size());
-                existing = makeLine(spelling);
-                replaced = true;
-                break;
-            }
-        }
-        if (replaced) break;
+        Section& found = m_sections[index];
+        const auto at = found.firstLineOfKey.constFind(fold(key));
+        if (at == found.firstLineOfKey.cend()) continue;
+        Line& existing = found.lines[*at];
+        // Keep the key as the file already spells it.
+        QByteArray spelling = trimmedBlanks(existing.raw.left(existing.raw.indexOf('=')));
+        if (existing.escaped) spelling.chop(kEscapedSuffix.size());
+        existing = makeLine(spelling);
+        replaced = true;
+        break;
     }
     Line line = makeLine(key.toUtf8());
     if (!replaced) {
@@ -230,6 +245,7 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             created.header = '[' + section.toUtf8() + ']' + (m_lineEnd == "\r\n" ? "\r" : "");
             m_sections.append(std::move(created));
             m_sections.last().lines.append(std::move(line));
+            reindex();
         } else {
             // Append after the last key of the section, before any blank lines that separate it
             // from the next section.
@@ -238,6 +254,7 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             while (at > 0 && trimmedBlanks(lines[at - 1].raw).isEmpty())
                 --at;
             lines.insert(at, std::move(line));
+            reindexSection(m_sections[named.first()]);
         }
     }
     return save();
@@ -249,7 +266,10 @@ bool IniFile::removeKey(const QString& section, const QString& key)
     const QString keyFolded = fold(key);
     bool removed = false;
     for (int index : sectionsNamed(fold(section))) {
-        removed |= m_sections[index].lines.removeIf([&](const Line& line) { return line.keyFolded == keyFolded; }) > 0;
+        if (m_sections[index].lines.removeIf([&](const Line& line) { return line.keyFolded == keyFolded; }) > 0) {
+            removed = true;
+            reindexSection(m_sections[index]);
+        }
     }
     return removed ? save() : true;
 }
@@ -261,6 +281,7 @@ bool IniFile::removeSection(const QString& section)
     if (named.isEmpty()) return true;
     for (auto it = named.crbegin(); it != named.crend(); ++it)
         m_sections.removeAt(*it);
+    reindex();
     return save();
 }
 
@@ -288,10 +309,7 @@ bool IniFile::save()
         m_loaded = false; // what is in memory was not stored: read the file again next time
         return false;
     }
-    const QFileInfo info(m_path);
-    m_existed = true;
-    m_size = info.size();
-    m_modified = info.lastModified();
+    m_disk = diskState();
     return true;
 }
 

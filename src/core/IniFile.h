@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -50,21 +49,33 @@ private:
         bool hasHeader = false;
         QByteArray header;
         QList<Line> lines;
+        QHash<QString, qsizetype> firstLineOfKey; // folded key -> index into lines
     };
 
     void refresh();
     void parse(const QByteArray& content);
     bool save();
-    QList<int> sectionsNamed(const QString& folded) const;
+    QList<int> sectionsNamed(const QString& folded) const { return m_sectionIndex.value(folded); }
+    void reindex();
+    static void reindexSection(Section& section);
     QByteArray lineEnd() const;
+
+    struct DiskState {
+        bool exists = false;
+        qint64 size = -1;
+        qint64 inode = 0;
+        qint64 seconds = 0;
+        qint64 nanoseconds = 0;
+        bool operator==(const DiskState&) const = default;
+    };
+    DiskState diskState() const;
 
     QString m_path;
     QList<Section> m_sections;
+    QHash<QString, QList<int>> m_sectionIndex; // folded name -> sections of that name, in file order
     QByteArray m_lineEnd = "\n";
     bool m_loaded = false;
-    bool m_existed = false;
-    qint64 m_size = -1;
-    QDateTime m_modified;
+    DiskState m_disk;
 };
 
 } // namespace lanthorn

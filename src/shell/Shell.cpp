@@ -1,0 +1,409 @@
+#include "shell/Shell.h"
+
+#include "core/Program.h"
+#include "core/SettingsValues.h"
+#include "core/StartupSettings.h"
+#include "core/frmBit.h"
+#include "core/frmStart.h"
+#include "input/FormIn.h"
+#include "platform/UiServices.h"
+#include "shell/FontSpecs.h"
+#include "shell/MDILanthorn.h"
+#include "shell/Twips.h"
+#include "shell/frmAbout.h"
+#include "shell/frmAskFor.h"
+#include "shell/frmTool.h"
+#include "worlds/frmOpen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace lanthorn {
+
+namespace {
+constexpr int kFileNotFound = 53;
+}
+
+Shell::Shell(Program& program, UiServices& services, QString startArguments, std::function<void()> endProgram)
+    : m_program(program)
+    , m_services(services)
+    , m_startArguments(std::move(startArguments))
+    , m_endProgram(std::move(endProgram))
+{
+}
+
+Shell::~Shell()
+{
+    while (m_busyDepth > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_busyDepth;
+    }
+}
+
+QString Shell::programDirectory() const
+{
+    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
+}
+
+void Shell::start()
+{
+    StartupWindowLoad();
+}
+
+void Shell::setStatus(const QString& text)
+{
+    if (m_start) m_start->setStatus(text);
+}
+
+void Shell::StartupWindowLoad()
+{
+    m_start = std::make_unique<frmStart>();
+    ProgramState& state = m_program.state;
+    state.DefaultFont = FontSpecOf(m_start->font());
+
+    if (!m_bit) {
+        m_bit = std::make_unique<frmBit>();
+        const QString tile = QDir(programDirectory()).filePath(QStringLiteral("tile.bmp"));
+        if (!m_bit->loadPicture(tile))
+            m_program.ReportUnhandledError(
+                LanthornError(kFileNotFound, QStringLiteral("File not found: ") + tile, QStringLiteral("frmStart")),
+                true);
+    }
+    m_bit->TileBackground(m_start.get());
+
+    if (m_program.ReadIniString(QStringLiteral("Settings"), QStringLiteral("Version"), QStringLiteral(" "))
+        != kVersionText) {
+        m_start.reset();
+        AskFirstRunQuestions();
+        return;
+    }
+
+    m_start->show();
+    SetAlwaysOnTop(m_start.get(), true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_start->repaint();
+
+    setStatus(QStringLiteral("Loading Preferences"));
+    LoadFeatureSwitches(m_program);
+    setStatus(QStringLiteral("Loading Fonts and Colors"));
+    LoadScreenDefaults(m_program);
+
+    try {
+        const int oldSites
+            = IntegerValue(m_program.ReadIniString(QStringLiteral("Sites"), QStringLiteral("Lines"), "0"));
+        if (oldSites != 0) {
+            setStatus(QStringLiteral("Converting Older Version Site Definitions"));
+        }
+    } catch (const LanthornError& error) {
+        if (error.number() == ErrorNumber::TypeMismatch)
+            m_program.PlainMessage(kCorruptedText, kCorruptedTitle);
+        else if (error.number() != ErrorNumber::Overflow)
+            m_program.ReportUnhandledError(error, true);
+    }
+
+    state.WorldStates = { WorldState {} };
+
+    if (state.Features.TriggersEnabled) setStatus(QStringLiteral("Loading Triggers."));
+    if (state.Features.GagsEnabled) setStatus(QStringLiteral("Loading Gags."));
+    if (state.Features.LogOmissionsEnabled) setStatus(QStringLiteral("Loading Log Omissions."));
+    setStatus(QStringLiteral("Loading Hilights."));
+
+    setStatus(QStringLiteral("Loading Lanthorn."));
+    LoadMainFrame();
+
+    QApplication::restoreOverrideCursor();
+    m_start.reset();
+}
+
+void Shell::AskFirstRunQuestions()
+{
+    m_program.ShowMessage(
+        QStringLiteral("Welcome to Lanthorn.\n\nThe next couple of screens will ask you for information that will "
+                       "customize Lanthorn to your preferences.\nAt anytime once Lanthorn starts you will be able to "
+                       "change these settings again. \nIf you are unsure what to answer, use the default answer.\n\n"),
+        MessageKind::Wizard);
+
+    const struct {
+        const char* heading;
+        const char* body;
+        const char* question;
+        int kind;
+        const char* key;
+    } questions[] = {
+        { "Log Ommissions:",
+            "Lanthorn has the ability to filter incoming text and omit customizable lines such as Pages, Whispers "
+            "and Channels from your log file.  ",
+            "Would you like this feature enabled?", 1, "LoadOmits" },
+        { "Log Size:",
+            "Lanthorn has the ability to keep the size of your log text files from growing past 32K.  Instead it "
+            "will be split into parts.\nThis may be handy if you prefer to use Write as your Log Editor. ",
+            "Would you like this feature enabled?", 0, "SplitLogs" },
+        { "Triggers:",
+            "Lanthorn has the ability to automatically send a response to the game if it receives text that you "
+            "define.\nThis is a simple form of what is called Triggers.",
+            "Would you like this feature enabled?", 0, "LoadTrigs" },
+        { "Gags:",
+            "Lanthorn has the ability to filter incoming text and omit customizable lines from being displayed on "
+            "your screen.",
+            "Would you like this feature enabled?", 0, "LoadGags" },
+        { "Scrollbars:",
+            "There are many ways of re-viewing text that was received from your game server.  It you are a person "
+            "who likes to use the keyboard to navigate programs, you will be able to use the PageUp and PageDown to "
+            "open and view a scrollback window.  If you prefer to use the Mouse, choose Yes.",
+            "Do you wish to see the scrollbars on the receive window?", 0, "Scrollbars" },
+    };
+    for (const auto& q : questions) {
+        const QString text = QString::fromLatin1(q.heading) + QStringLiteral("\n\n") + QString::fromLatin1(q.body)
+            + QStringLiteral("\n\n") + QString::fromLatin1(q.question);
+        const int answer = m_program.AskYesNo(text, q.kind);
+        m_program.WriteIniString(QStringLiteral("Settings"), QString::fromLatin1(q.key), QString::number(answer));
+    }
+
+    m_wizard = std::make_unique<frmAskFor>(m_program, m_services);
+    m_bit->TileBackground(m_wizard.get());
+    connect(m_wizard.get(), &frmAskFor::finished, this, [this] {
+        // The wizard is done: it goes away, and the start-up begins anew on the next turn.
+        m_wizard.release()->deleteLater();
+        QTimer::singleShot(0, this, [this] { StartupWindowLoad(); });
+    });
+    connect(m_wizard.get(), &frmAskFor::abandoned, this, [this] {
+        // Closing the wizard leaves the set-up unfinished; the next start asks again.
+        m_wizard.release()->deleteLater();
+        endProgram();
+    });
+    m_wizard->show();
+}
+
+void Shell::LoadMainFrame()
+{
+    ProgramState& state = m_program.state;
+    m_frame = std::make_unique<MDILanthorn>();
+    m_worldWindows.clear();
+
+    setStatus(QStringLiteral("Loading Lanthorn.."));
+    m_frame->updateClock();
+    state.CurrentWorld = 0;
+    state.LastWorldIndex = 0;
+    state.WorldMenuCount = 0;
+    state.ToggleIndex = 0;
+    state.HistoryCursor = kHistorySlots;
+    m_frame->setWindowTitle(QStringLiteral("Lanthorn"));
+
+    setStatus(QStringLiteral("Loading Lanthorn..."));
+    const MenuChecks checks = ReadMenuChecks(m_program);
+    m_frame->mnuNotify->setChecked(checks.notify);
+    m_frame->mnuScrollbars->setChecked(checks.scrollbars);
+    m_frame->mnuConfirm->setChecked(checks.confirm);
+
+    setStatus(QStringLiteral("Loading Lanthorn...."));
+    m_toolbar = new frmTool(m_program);
+    setStatus(QStringLiteral("Loading Lanthorn....."));
+    m_frame->setToolbar(m_toolbar);
+
+    setStatus(QStringLiteral("Loading Lanthorn......"));
+    m_input = new FormIn(m_program);
+    m_input->tag = QStringLiteral("Skip");
+    m_frame->setInputWindow(m_input);
+
+    setStatus(QStringLiteral("Loading Lanthorn......."));
+    RestoreMainWindowPlacement();
+
+    setStatus(QStringLiteral("Loading Lanthorn........"));
+    frmOpen* first = WorldWindow(0);
+    first->tag = QStringLiteral("0");
+
+    setStatus(QStringLiteral("Loading Lanthorn........."));
+    const int inputHeight = TwipsToPixels(ReadInputWindowHeight(m_program), m_frame.get());
+    m_frame->setInputHeight(inputHeight);
+    m_input->tag.clear();
+
+    setStatus(QStringLiteral("Loading Defined Sites"));
+    RestorePointer();
+
+    wireMenus();
+    m_frame->show();
+    m_frame->setInputHeight(inputHeight);
+    LayoutWorldWindow(first);
+    first->show();
+    m_frame->Timer1->start();
+    focusInput();
+}
+
+void Shell::wireMenus()
+{
+    MDILanthorn* frame = m_frame.get();
+    connect(frame->Exit, &QAction::triggered, this, &Shell::Exit);
+    connect(frame, &MDILanthorn::closeRequested, this, &Shell::Exit);
+    connect(frame, &MDILanthorn::frameResized, this, &Shell::frameResized);
+    connect(frame->Timer1, &QTimer::timeout, this, &Shell::timerTick);
+
+    connect(
+        frame->mnuConfirm, &QAction::triggered, this, [this](bool checked) { WriteConfirmCheck(m_program, checked); });
+    connect(
+        frame->mnuNotify, &QAction::triggered, this, [this](bool checked) { WriteNotifyCheck(m_program, checked); });
+    connect(frame->mnuScrollbars, &QAction::triggered, this, [this](bool checked) {
+        WriteScrollbarsCheck(m_program, checked);
+        LayoutWorldWindow(WorldWindow(m_program.state.CurrentWorld));
+    });
+    connect(frame->mnuAbout, &QAction::triggered, this, [this] {
+        if (!m_about) {
+            m_about = std::make_unique<frmAbout>(m_services);
+            m_bit->TileBackground(m_about.get());
+        }
+        m_about->showAbout();
+    });
+
+    // Items whose windows the program does not have yet stay disabled rather than doing nothing.
+    for (QAction* later :
+        { frame->Connect, frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine,
+            frame->mnuView, frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers,
+            frame->mnuSetting, frame->mnuEnable, frame->Toggle, frame->mnuHelpAr[0], frame->mnuHelpAr[1] })
+        later->setEnabled(false);
+    for (QToolButton* button : m_toolbar->pictureButtons())
+        button->setEnabled(false);
+}
+
+frmOpen* Shell::WorldWindow(int slot)
+{
+    while (m_worldWindows.size() <= slot)
+        m_worldWindows.append(nullptr);
+    if (!m_worldWindows[slot]) {
+        auto* window = new frmOpen;
+        m_frame->worldArea()->addSubWindow(window);
+        m_worldWindows[slot] = window;
+        loadWorldWindow(window);
+    }
+    return m_worldWindows[slot];
+}
+
+void Shell::loadWorldWindow(frmOpen* window)
+{
+    m_program.state.HistoryCursor = kHistorySlots;
+    m_frame->setWindowTitle(window->windowTitle());
+}
+
+void Shell::LayoutWorldWindow(frmOpen* window)
+{
+    if (!window || !m_frame) return;
+    // World windows fill the world area from its top left corner; they are all the same size.
+    const QSize area = m_frame->worldArea()->viewport()->size();
+    window->setGeometry(0, 0, area.width(), area.height());
+}
+
+void Shell::frameResized()
+{
+    if (!m_frame) return;
+    if (m_frame->isMinimized())
+        DisableToolbarButtons();
+    else
+        EnableToolbarButtons();
+    m_program.state.NotifyPending = 0;
+    for (frmOpen* window : std::as_const(m_worldWindows)) {
+        if (window) LayoutWorldWindow(window);
+    }
+}
+
+void Shell::timerTick()
+{
+    m_frame->updateClock();
+    if (m_program.state.NotifyPending != 0) m_services.flashWindow(m_frame.get());
+}
+
+void Shell::RestoreMainWindowPlacement()
+{
+    const WindowPlacement placement = ReadWindowPlacement(m_program);
+    QRect geometry(TwipsToPixels(placement.left, m_frame.get()), TwipsToPixels(placement.top, m_frame.get()),
+        TwipsToPixels(placement.width, m_frame.get()), TwipsToPixels(placement.height, m_frame.get()));
+    geometry.setSize(geometry.size().expandedTo(QSize(320, 240)));
+    // A placement from another screen arrangement is moved back onto a screen that exists.
+    const QScreen* screen = QGuiApplication::screenAt(geometry.topLeft() + QPoint(20, 20));
+    if (!screen && QGuiApplication::primaryScreen())
+        geometry.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    m_frame->move(geometry.topLeft());
+    m_frame->resize(geometry.size());
+}
+
+void Shell::SaveMainWindowPlacement()
+{
+    const QWidget* frame = m_frame.get();
+    WindowPlacement placement;
+    placement.top = PixelsToTwips(frame->pos().y(), frame);
+    placement.width = PixelsToTwips(frame->width(), frame);
+    placement.left = PixelsToTwips(frame->pos().x(), frame);
+    placement.height = PixelsToTwips(frame->height(), frame);
+    SaveWindowPlacement(m_program, placement, PixelsToTwips(m_frame->inputHeight(), frame));
+}
+
+void Shell::Exit()
+{
+    if (m_ended) return;
+    ShowBusyPointer();
+    if (m_frame->isMinimized()) m_frame->showNormal();
+    SaveMainWindowPlacement();
+    SaveFeatureSwitches(m_program);
+    m_frame->hide();
+    RestorePointer();
+    endProgram();
+}
+
+void Shell::endProgram()
+{
+    m_ended = true;
+    if (m_endProgram) m_endProgram();
+}
+
+void Shell::ShowBusyPointer()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++m_busyDepth;
+}
+
+void Shell::RestorePointer()
+{
+    while (m_busyDepth > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_busyDepth;
+    }
+}
+
+void Shell::DisableToolbarButtons()
+{
+    if (m_toolbar) {
+        for (QToolButton* button : m_toolbar->pictureButtons())
+            button->setEnabled(false);
+    }
+}
+
+void Shell::EnableToolbarButtons()
+{
+    if (m_toolbar) {
+        for (QToolButton* button : m_toolbar->pictureButtons())
+            button->setEnabled(m_toolbarReady.contains(button));
+    }
+}
+
+void Shell::SetAlwaysOnTop(QWidget* window, bool on)
+{
+    m_services.setAlwaysOnTop(window, on);
+}
+
+void Shell::TileBackground(QWidget* window)
+{
+    if (m_bit) m_bit->TileBackground(window);
+}
+
+void Shell::focusInput()
+{
+    if (m_input) {
+        m_input->activateWindow();
+        m_input->txtOutBound->setFocus();
+    }
+}
+
+} // namespace lanthorn

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <functional>
+#include <memory>
+
+class QToolButton;
+
+namespace lanthorn {
+
+class FormIn;
+class MDILanthorn;
+class Program;
+class UiServices;
+class frmAbout;
+class frmAskFor;
+class frmBit;
+class frmOpen;
+class frmStart;
+class frmTool;
+
+/// The running program's windows and the routines that tie them together: the start-up and
+/// the first-run set-up, the main frame's menus, exit, and the window routines every window
+/// uses. Tests build a fresh one over a fresh Program.
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    /// startArguments is the text after the program name on the command line; endProgram ends
+    /// the program at once (the application's exit, or a recorder in tests).
+    Shell(Program& program, UiServices& services, QString startArguments, std::function<void()> endProgram);
+    ~Shell() override;
+
+    /// Runs the start-up: the first-run set-up when the settings are not of this version,
+    /// otherwise the normal start-up up to the ready main frame.
+    void start();
+
+    /// The directory of the files that live beside the program (tile.bmp, help, sites.ini).
+    void setProgramDirectory(const QString& directory) { m_programDirectory = directory; }
+    QString programDirectory() const;
+
+    // Windows, for the routines of the other windows and for tests. Null until loaded.
+    frmStart* startWindow() const { return m_start.get(); }
+    frmAskFor* wizard() const { return m_wizard.get(); }
+    MDILanthorn* mainFrame() const { return m_frame.get(); }
+    FormIn* inputWindow() const { return m_input; }
+    frmTool* toolbar() const { return m_toolbar; }
+    frmBit* pictureWindow() const { return m_bit.get(); }
+    frmAbout* aboutWindow() const { return m_about.get(); }
+
+    /// Whether the program has ended (the windows stay for a test to inspect).
+    bool ended() const { return m_ended; }
+
+    /// The world window of a slot, created the first time the slot is referred to.
+    frmOpen* WorldWindow(int slot);
+
+    // Window routines shared by every window.
+    void ShowBusyPointer();
+    void RestorePointer();
+    void DisableToolbarButtons();
+    void EnableToolbarButtons();
+    void SetAlwaysOnTop(QWidget* window, bool on);
+    void TileBackground(QWidget* window);
+    void focusInput();
+
+    /// Saves the placement and the feature switches and ends the program ("E&xit" and the
+    /// frame's close control).
+    void Exit();
+
+    /// The main frame's layout of its world windows (after a resize or an option change).
+    void LayoutWorldWindow(frmOpen* window);
+
+private:
+    void StartupWindowLoad();
+    void AskFirstRunQuestions();
+    void LoadMainFrame();
+    void wireMenus();
+    void frameResized();
+    void timerTick();
+    void RestoreMainWindowPlacement();
+    void SaveMainWindowPlacement();
+    void loadWorldWindow(frmOpen* window);
+    void setStatus(const QString& text);
+    void endProgram();
+
+    Program& m_program;
+    UiServices& m_services;
+    QString m_startArguments;
+    std::function<void()> m_endProgram;
+    QString m_programDirectory;
+    bool m_ended = false;
+
+    // Top-level windows are owned here; the input window, the toolbar and the world windows
+    // belong to the main frame.
+    std::unique_ptr<frmStart> m_start;
+    std::unique_ptr<frmAskFor> m_wizard;
+    std::unique_ptr<frmBit> m_bit;
+    std::unique_ptr<MDILanthorn> m_frame;
+    std::unique_ptr<frmAbout> m_about;
+    FormIn* m_input = nullptr;
+    frmTool* m_toolbar = nullptr;
+    QList<frmOpen*> m_worldWindows;
+    QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
+    int m_busyDepth = 0;
+};
+
+} // namespace lanthorn
