@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -194,7 +193,7 @@ void frmAdd::buildEditor(QWidget* panel)
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(
         0, TwipsToPixels(kMargin, this), TwipsToPixels(kMargin, this), TwipsToPixels(kMargin, this));
-    layout->setSpacing(6);
+    layout->setSpacing(4);
     layout->addWidget(Label2);
     layout->addLayout(fields);
     layout->addSpacing(2);
@@ -225,16 +224,25 @@ void frmAdd::buildActions(QWidget* panel)
     cmdDelete = button(QStringLiteral("&Delete"), QStringLiteral("cmdDelete"));
     cmdList = button(QStringLiteral("Site &List"), QStringLiteral("cmdList"));
 
-    auto* layout = new QGridLayout(panel);
+    auto* sample = new QHBoxLayout;
+    sample->addWidget(lblColor, 1);
+    sample->addWidget(cmdTextCol);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* each : { cmdSave, cmdDelete, cmdList })
+        buttons->addWidget(each, 1);
+
+    // A rule sets the editor's part apart from the buttons of the compact window above it.
+    auto* rule = new QFrame(panel);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto* layout = new QVBoxLayout(panel);
     const int margin = TwipsToPixels(kMargin, this);
     layout->setContentsMargins(margin, 0, margin, margin);
     layout->setSpacing(6);
-    layout->addWidget(lblColor, 0, 0, 1, 2);
-    layout->addWidget(cmdTextCol, 0, 2);
-    layout->addWidget(cmdSave, 1, 0);
-    layout->addWidget(cmdDelete, 1, 1);
-    layout->addWidget(cmdList, 1, 2);
-    layout->setRowStretch(0, 1);
+    layout->addWidget(rule);
+    layout->addLayout(sample, 1);
+    layout->addLayout(buttons);
 }
 
 void frmAdd::connectHandlers()

@@ -18,7 +18,7 @@ namespace lanthorn {
 
 namespace {
 
-constexpr double kWidth = 4800;
+constexpr double kWidth = 6000;
 constexpr double kHeight = 5400;
 constexpr double kListMargin = 100;
 constexpr double kBelowList = 1000;
