@@ -7,6 +7,7 @@
 #include "core/frmStart.h"
 #include "input/FormIn.h"
 #include "platform/UiServices.h"
+#include "shell/BusyPointer.h"
 #include "shell/FontSpecs.h"
 #include "shell/MDILanthorn.h"
 #include "shell/Twips.h"
@@ -38,13 +39,7 @@ Shell::Shell(Program& program, UiServices& services, QString startArguments, std
 {
 }
 
-Shell::~Shell()
-{
-    while (m_busyDepth > 0) {
-        QApplication::restoreOverrideCursor();
-        --m_busyDepth;
-    }
-}
+Shell::~Shell() { BusyPointer::restore(); }
 
 QString Shell::programDirectory() const
 {
@@ -86,7 +81,7 @@ void Shell::StartupWindowLoad()
 
     m_start->show();
     SetAlwaysOnTop(m_start.get(), true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowBusyPointer();
     m_start->repaint();
 
     setStatus(QStringLiteral("Loading Preferences"));
@@ -117,7 +112,7 @@ void Shell::StartupWindowLoad()
     setStatus(QStringLiteral("Loading Lanthorn."));
     LoadMainFrame();
 
-    QApplication::restoreOverrideCursor();
+    RestorePointer();
     m_start.reset();
 }
 
@@ -358,19 +353,9 @@ void Shell::endProgram()
     if (m_endProgram) m_endProgram();
 }
 
-void Shell::ShowBusyPointer()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ++m_busyDepth;
-}
+void Shell::ShowBusyPointer() { BusyPointer::show(); }
 
-void Shell::RestorePointer()
-{
-    while (m_busyDepth > 0) {
-        QApplication::restoreOverrideCursor();
-        --m_busyDepth;
-    }
-}
+void Shell::RestorePointer() { BusyPointer::restore(); }
 
 void Shell::DisableToolbarButtons()
 {

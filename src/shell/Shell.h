@@ -101,7 +101,6 @@ private:
     frmTool* m_toolbar = nullptr;
     QList<frmOpen*> m_worldWindows;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
-    int m_busyDepth = 0;
 };
 
 } // namespace lanthorn
