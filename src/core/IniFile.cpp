@@ -128,7 +128,10 @@ void IniFile::parse(const QByteArray& content)
     m_sections.clear();
     m_sections.append(Section {});
     m_lineEnd = "\n";
-    if (content.isEmpty()) return;
+    if (content.isEmpty()) {
+        reindex();
+        return;
+    }
 
     const qsizetype firstFeed = content.indexOf('\n');
     if (firstFeed > 0 && content[firstFeed - 1] == '\r') m_lineEnd = "\r\n";

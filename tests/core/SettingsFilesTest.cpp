@@ -201,3 +201,18 @@ TEST_F(SettingsFilesTest, SeesChangesMadeOnDiskByOthers)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SettingsFilesTest, AFileThatEmptiesOnDiskIsReadAgainFromNothing)
+{
+    setIni("A", "One", "1");
+    setIni("B", "Two", "2");
+    writeRaw("");
+    EXPECT_EQ(ini("B", "Two"), "<missing>");
+    setIni("B", "Two", "again");
+    EXPECT_EQ(ini("B", "Two"), "again");
+    EXPECT_EQ(ini("A", "One"), "<missing>");
+}
+
+} // namespace
