@@ -14,7 +14,10 @@
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
 #include "shell/frmTool.h"
+#include "worlds/ConvertOldSiteList.h"
+#include "worlds/frmAdd.h"
 #include "worlds/frmOpen.h"
+#include "worlds/frmSites.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +42,10 @@ Shell::Shell(Program& program, UiServices& services, QString startArguments, std
 {
 }
 
-Shell::~Shell() { BusyPointer::restore(); }
+Shell::~Shell()
+{
+    BusyPointer::restore();
+}
 
 QString Shell::programDirectory() const
 {
@@ -94,6 +100,7 @@ void Shell::StartupWindowLoad()
             = IntegerValue(m_program.ReadIniString(QStringLiteral("Sites"), QStringLiteral("Lines"), "0"));
         if (oldSites != 0) {
             setStatus(QStringLiteral("Converting Older Version Site Definitions"));
+            ConvertOldSiteList(m_program, oldSites - 1);
         }
     } catch (const LanthornError& error) {
         if (error.number() == ErrorNumber::TypeMismatch)
@@ -220,6 +227,7 @@ void Shell::LoadMainFrame()
 
     setStatus(QStringLiteral("Loading Defined Sites"));
     RestorePointer();
+    ConnectWindow();
 
     wireMenus();
     m_frame->show();
@@ -228,6 +236,27 @@ void Shell::LoadMainFrame()
     first->show();
     m_frame->Timer1->start();
     focusInput();
+    // A host and port on the command line open the Connect window with a new site there.
+    m_add->setStartArguments(m_startArguments);
+    if (m_add->isVisible()) m_add->raise();
+}
+
+frmAdd* Shell::ConnectWindow()
+{
+    if (!m_add) {
+        m_add = std::make_unique<frmAdd>(m_program, m_services);
+        TileBackground(m_add.get());
+        TileBackground(m_add->siteList());
+        connect(m_add.get(), &frmAdd::inputFocusRequested, this, &Shell::focusInput);
+    }
+    return m_add.get();
+}
+
+void Shell::OpenConnectWindow()
+{
+    ShowBusyPointer();
+    ConnectWindow()->Open();
+    RestorePointer();
 }
 
 void Shell::wireMenus()
@@ -246,6 +275,9 @@ void Shell::wireMenus()
         WriteScrollbarsCheck(m_program, checked);
         LayoutWorldWindow(WorldWindow(m_program.state.CurrentWorld));
     });
+    connect(frame->Connect, &QAction::triggered, this, &Shell::OpenConnectWindow);
+    connect(m_toolbar->cmdConnect, &QToolButton::clicked, this, &Shell::OpenConnectWindow);
+    m_toolbarReady.insert(m_toolbar->cmdConnect);
     connect(frame->mnuAbout, &QAction::triggered, this, [this] {
         if (!m_about) {
             m_about = std::make_unique<frmAbout>(m_services);
@@ -256,12 +288,11 @@ void Shell::wireMenus()
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
     for (QAction* later :
-        { frame->Connect, frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine,
-            frame->mnuView, frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers,
-            frame->mnuSetting, frame->mnuEnable, frame->Toggle, frame->mnuHelpAr[0], frame->mnuHelpAr[1] })
+        { frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView,
+            frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers, frame->mnuSetting,
+            frame->mnuEnable, frame->Toggle, frame->mnuHelpAr[0], frame->mnuHelpAr[1] })
         later->setEnabled(false);
-    for (QToolButton* button : m_toolbar->pictureButtons())
-        button->setEnabled(false);
+    EnableToolbarButtons();
 }
 
 frmOpen* Shell::WorldWindow(int slot)
@@ -353,9 +384,15 @@ void Shell::endProgram()
     if (m_endProgram) m_endProgram();
 }
 
-void Shell::ShowBusyPointer() { BusyPointer::show(); }
+void Shell::ShowBusyPointer()
+{
+    BusyPointer::show();
+}
 
-void Shell::RestorePointer() { BusyPointer::restore(); }
+void Shell::RestorePointer()
+{
+    BusyPointer::restore();
+}
 
 void Shell::DisableToolbarButtons()
 {

@@ -14,6 +14,7 @@ class MDILanthorn;
 class Program;
 class UiServices;
 class frmAbout;
+class frmAdd;
 class frmAskFor;
 class frmBit;
 class frmOpen;
@@ -47,6 +48,11 @@ public:
     frmTool* toolbar() const { return m_toolbar; }
     frmBit* pictureWindow() const { return m_bit.get(); }
     frmAbout* aboutWindow() const { return m_about.get(); }
+
+    /// The Connect window, loaded (hidden) the first time it is referred to.
+    frmAdd* ConnectWindow();
+    /// Shows the Connect window in the topmost band (menu, toolbar, "/connect").
+    void OpenConnectWindow();
 
     /// Whether the program has ended (the windows stay for a test to inspect).
     bool ended() const { return m_ended; }
@@ -97,6 +103,7 @@ private:
     std::unique_ptr<frmBit> m_bit;
     std::unique_ptr<MDILanthorn> m_frame;
     std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<frmAdd> m_add;
     FormIn* m_input = nullptr;
     frmTool* m_toolbar = nullptr;
     QList<frmOpen*> m_worldWindows;

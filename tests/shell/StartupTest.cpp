@@ -7,16 +7,19 @@
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
 #include "shell/frmTool.h"
+#include "worlds/frmAdd.h"
 #include "worlds/frmOpen.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace lanthorn;
 using namespace lanthorn::testing;
@@ -377,6 +380,56 @@ TEST_F(StartupTest, AMissingTilePictureIsReportedAndTheStartGoesOn)
     ASSERT_EQ(services.core.messages.size(), 1);
     EXPECT_TRUE(services.core.messages[0].text.startsWith("Error #  53\rFile not found"));
     expectMainFrameReady();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupTest, AnOldSiteListIsConvertedOnceAtStartUp)
+{
+    setUpAsReturningPlayer();
+    program.WriteIniString("Sites", "Lines", "2");
+    program.WriteIniString("Sites", "World0", "Home 127.0.0.1 4201 Alice alicepw");
+    program.WriteIniString("Sites", "Type0", "0");
+    program.WriteIniString("Sites", "World1", "Dungeon 127.0.0.1 4000 Bob bobpw");
+    program.WriteIniString("Sites", "Type1", "1");
+    startShell();
+    EXPECT_EQ(ini("Sites", "Lines"), "0");
+    EXPECT_EQ(ini("Sites", "Total"), "2");
+    EXPECT_EQ(ini("Dungeon", "Type"), "1");
+    ASSERT_GE(program.state.Sites.size(), 2);
+    EXPECT_EQ(program.state.Sites[0].Name, "Home") << "the Connect window loaded the converted book";
+
+    program.WriteIniString("Home", "Host", "example.invalid");
+    restartShell();
+    EXPECT_EQ(ini("Home", "Host"), "example.invalid") << "nothing is converted a second time";
+}
+
+TEST_F(StartupTest, HostAndPortOnTheCommandLineOpenANewSiteInTheConnectWindow)
+{
+    setUpAsReturningPlayer();
+    startShell("mush.example.org 4201");
+    frmAdd* add = shell->ConnectWindow();
+    EXPECT_TRUE(add->isVisible());
+    EXPECT_TRUE(add->isExpanded());
+    EXPECT_EQ(add->findChild<QLineEdit*>("txtHost")->text(), "mush.example.org");
+    EXPECT_EQ(add->findChild<QLineEdit*>("txtPort")->text(), "4201");
+    EXPECT_TRUE(add->findChild<QLineEdit*>("txtName")->text().isEmpty());
+}
+
+TEST_F(StartupTest, ConnectMenuAndToolbarShowTheConnectWindowOnTop)
+{
+    setUpAsReturningPlayer();
+    startShell();
+    frmAdd* add = shell->ConnectWindow();
+    EXPECT_FALSE(add->isVisible()) << "loaded hidden at start-up";
+    shell->mainFrame()->Connect->trigger();
+    EXPECT_TRUE(add->isVisible());
+    EXPECT_TRUE(services.isOnTop(add));
+    add->hide();
+    shell->toolbar()->cmdConnect->click();
+    EXPECT_TRUE(add->isVisible());
 }
 
 } // namespace
