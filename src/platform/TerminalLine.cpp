@@ -11,6 +11,13 @@ void TerminalLine::append(QStringView text, const TerminalStyle& style)
     m_text.append(text);
 }
 
+void TerminalLine::append(QLatin1StringView text, const TerminalStyle& style)
+{
+    if (text.isEmpty()) return;
+    if (m_runs.empty() || !(m_runs.back().style == style)) m_runs.push_back({ length(), style });
+    m_text.append(text);
+}
+
 void TerminalLine::append(const TerminalLine& other)
 {
     for (std::size_t i = 0; i < other.m_runs.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "platform/TerminalStyle.h"
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -27,6 +28,7 @@ public:
 
     /// Adds text in a style at the end of the row.
     void append(QStringView text, const TerminalStyle& style);
+    void append(QLatin1StringView text, const TerminalStyle& style);
     /// Adds another row's text and runs at the end of this one.
     void append(const TerminalLine& other);
     /// The style of the text at a column (the last run's beyond the end; plain when empty).

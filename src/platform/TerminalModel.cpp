@@ -143,6 +143,10 @@ QString TerminalModel::textBetween(TerminalPosition from, TerminalPosition to) c
 
 void TerminalModel::text(const char* bytes, qsizetype size)
 {
+    if (!m_decoder.hasPending() && std::all_of(bytes, bytes + size, [](char byte) { return byte >= 0; })) {
+        write(QLatin1StringView(bytes, size));
+        return;
+    }
     m_decoded.resize(0);
     m_decoder.decode(bytes, size, m_decoded);
     write(m_decoded);
@@ -207,6 +211,16 @@ void TerminalModel::write(QStringView text)
                 ++count;
             }
         }
+        m_cursor.append(text.first(count), m_style);
+        text = text.sliced(count);
+    }
+}
+
+void TerminalModel::write(QLatin1StringView text)
+{
+    while (!text.isEmpty()) {
+        if (m_cursor.length() >= m_wrapColumns) newRow(true);
+        const qsizetype count = std::min<qsizetype>(text.size(), m_wrapColumns - m_cursor.length());
         m_cursor.append(text.first(count), m_style);
         text = text.sliced(count);
     }

@@ -77,6 +77,8 @@ private:
     void sequence(const EscapeParser::Sequence& sequence) override;
 
     void write(QStringView text);
+    /// Plain ASCII, written without decoding.
+    void write(QLatin1StringView text);
     void flushDecoder();
     void newRow(bool continuation);
     void trim();
