@@ -60,6 +60,12 @@ void TerminalDisplay::setBackColor(int paletteIndex)
     scheduleRefresh();
 }
 
+void TerminalDisplay::setRows(int rows)
+{
+    m_model.setRows(rows);
+    scheduleRefresh();
+}
+
 void TerminalDisplay::setScreenColumns(int columns)
 {
     m_model.setScreenColumns(columns);

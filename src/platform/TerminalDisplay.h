@@ -31,7 +31,7 @@ public:
     int ForeColor() const { return m_model.ForeColor(); }
     int BackColor() const { return m_model.BackColor(); }
 
-    void setRows(int rows) { m_model.setRows(rows); }
+    void setRows(int rows);
     int Rows() const { return m_model.Rows(); }
     void setScreenColumns(int columns);
     int ScreenColumns() const { return m_model.ScreenColumns(); }

@@ -114,12 +114,19 @@ void TerminalPainter::drawText(QPainter& painter, const TerminalLine& line, int 
         int glyphCount = count;
         if (m_rawFont.glyphIndexesForChars(text.data(), count, m_glyphs.data(), &glyphCount) && glyphCount == count
             && std::find(m_glyphs.begin(), m_glyphs.end(), 0u) == m_glyphs.end()) {
+            // Blanks draw nothing: they are left out.
             m_positions.resize(std::size_t(count));
-            for (int i = 0; i < count; ++i)
-                m_positions[std::size_t(i)] = QPointF((from + i) * m_cellWidth, 0);
+            int drawn = 0;
+            for (int i = 0; i < count; ++i) {
+                if (text[i] == u' ') continue;
+                m_glyphs[std::size_t(drawn)] = m_glyphs[std::size_t(i)];
+                m_positions[std::size_t(drawn)] = QPointF((from + i) * m_cellWidth, 0);
+                ++drawn;
+            }
+            if (drawn == 0) return;
             QGlyphRun run;
             run.setRawFont(m_rawFont);
-            run.setRawData(m_glyphs.data(), m_positions.data(), count);
+            run.setRawData(m_glyphs.data(), m_positions.data(), drawn);
             painter.drawGlyphRun(QPointF(0, y + m_ascent), run);
             return;
         }
