@@ -289,7 +289,8 @@ void TerminalDisplay::mouseReleaseEvent(QMouseEvent* event)
 
 bool TerminalDisplay::hasSelection() const
 {
-    return m_anchor != m_selectionEnd && m_selectionLayout == m_model.layoutGeneration();
+    return m_anchor != m_selectionEnd && m_selectionLayout == m_model.layoutGeneration()
+        && std::max(m_anchor, m_selectionEnd).row >= m_model.firstRow();
 }
 
 QString TerminalDisplay::selectedText() const

@@ -294,8 +294,12 @@ TEST_F(TerminalDisplayTest, MouseSelection)
     EXPECT_EQ(display->selectedText(), QStringLiteral("epsi"));
     writeLines(15, 20);
     EXPECT_EQ(display->selectedText(), QString());
+    EXPECT_FALSE(display->hasSelection()) << "nothing of it is left";
+    drag(gap(0, display->model().lastRow() - 1), gap(3, display->model().lastRow() - 1));
+    EXPECT_TRUE(display->hasSelection());
     display->clearSelection();
     EXPECT_FALSE(display->hasSelection());
+    EXPECT_EQ(display->selectedText(), QString());
 }
 
 TEST_F(TerminalDisplayTest, SelectionOfWrappedTextIsAsShown)
