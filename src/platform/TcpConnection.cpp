@@ -199,8 +199,8 @@ void TcpConnection::deliver(qsizetype length, bool endOfLine)
 {
     // The unit is copied out (its buffer is reused while the handler keeps no copy of it), and
     // taken off the queue before the handler runs, which may close the connection.
-    m_unit.resize(0);
-    m_unit.append(m_text.constData() + m_pos, length);
+    m_unit.resize(length);
+    std::memcpy(m_unit.data(), m_text.constData() + m_pos, std::size_t(length));
     m_pos += length + (endOfLine ? 1 : 0);
     m_scanned = 0;
     QScopedValueRollback guard(m_delivering, true);

@@ -2,6 +2,8 @@
 // make it hold more than a bounded amount of memory.
 #include "ConnectionTest.h"
 
+#include <QTcpSocket>
+
 using namespace lanthorn;
 using namespace lanthorn::testing;
 
@@ -55,6 +57,28 @@ TEST_F(TcpConnectionBadInput, TelnetFlood)
     EXPECT_TRUE(waitFor([this] { return world.received().size() == 3 * kCommands / 2; }, 20000))
         << world.received().size();
     EXPECT_LE(mostBuffered, kBufferBound);
+}
+
+TEST_F(TcpConnectionBadInput, TelnetFloodFromAWorldThatDoesNotReadItsAnswers)
+{
+    constexpr int kRequests = 10'000'000; // 30 MB of requests, 30 MB of answers
+    connectTo(world);
+    world.setReading(false);
+    QByteArray flood;
+    for (int i = 0; i < kRequests; ++i)
+        flood += "\xff\xfd\x01";
+    world.sendRaw(flood + "done\r\n");
+    runEventsFor(1000);
+    EXPECT_TRUE(units.isEmpty());
+    EXPECT_GT(world.unsentBytes(), 0) << "the world must be held back while its answers wait";
+    const auto* socket = connection.findChild<QTcpSocket*>();
+    ASSERT_NE(socket, nullptr);
+    EXPECT_LE(socket->bytesToWrite(), TcpConnection::kMaxUnsentBytes + 3 * TcpConnection::kReadChunk);
+
+    world.setReading(true);
+    ASSERT_TRUE(waitForUnits(1, 20000));
+    EXPECT_EQ(units.first().text, "done\r");
+    EXPECT_TRUE(waitFor([this] { return world.received().size() == 3 * kRequests; }, 20000)) << world.received().size();
 }
 
 TEST_F(TcpConnectionBadInput, TruncatedCommandAtTheEnd)

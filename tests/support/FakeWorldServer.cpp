@@ -107,7 +107,9 @@ void FakeWorldServer::acceptPending()
         auto& client = m_clients.emplace_back(std::make_unique<Client>());
         client->socket = socket;
         Client* const raw = client.get();
-        connect(socket, &QIODevice::readyRead, this, [raw] { raw->received += raw->socket->readAll(); });
+        connect(socket, &QIODevice::readyRead, this, [raw] {
+            if (raw->reading) raw->received += raw->socket->readAll();
+        });
         connect(socket, &QAbstractSocket::disconnected, this, [raw] { raw->open = false; });
     }
 }
@@ -172,6 +174,16 @@ bool FakeWorldServer::waitForReceived(const QByteArray& text, int index, int mil
 void FakeWorldServer::clearReceived(int index)
 {
     if (Client* const c = client(index)) c->received.clear();
+}
+
+void FakeWorldServer::setReading(bool reading, int index)
+{
+    Client* const c = client(index);
+    if (!c) return;
+    c->reading = reading;
+    // A small read buffer that nobody empties stops Qt from taking more from the network.
+    c->socket->setReadBufferSize(reading ? 0 : 4096);
+    if (reading) c->received += c->socket->readAll();
 }
 
 void FakeWorldServer::closeClient(int index)

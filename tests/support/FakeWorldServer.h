@@ -66,6 +66,10 @@ public:
     bool waitForReceived(const QByteArray& text, int client = 0, int milliseconds = 5000);
     void clearReceived(int client = 0);
 
+    /// False makes the world stop reading from the client: what the client sends then piles up
+    /// in the network until TCP flow control holds the client back. True reads again.
+    void setReading(bool reading, int client = 0);
+
     /// Closes the connection after everything sent to it has gone out.
     void closeClient(int client = 0);
 
@@ -74,6 +78,7 @@ private:
         QTcpSocket* socket = nullptr;
         QByteArray received;
         bool open = true;
+        bool reading = true;
     };
 
     void acceptPending();
