@@ -76,6 +76,7 @@ void TcpConnection::setConnected(bool connected)
     });
     m_phase = Phase::Connecting;
     ++m_generation;
+    QScopedValueRollback starting(m_starting, true);
     m_socket->connectToHost(m_host, quint16(m_port));
 }
 
@@ -93,7 +94,19 @@ void TcpConnection::onSocketError()
     const QString description = m_socket->errorString();
     const int number = socketErrorNumber(m_socket->error(), description);
     dropSocket();
-    emit connectFailed(number, description);
+    if (!m_starting) {
+        emit connectFailed(number, description);
+        return;
+    }
+    // Some failures (no descriptor left, an unreachable network) are known before connectToHost
+    // returns; the caller of setConnected still gets them as an event afterwards, unless it has
+    // started another attempt or given up by then.
+    QMetaObject::invokeMethod(
+        this,
+        [this, number, description, generation = m_generation] {
+            if (generation == m_generation) emit connectFailed(number, description);
+        },
+        Qt::QueuedConnection);
 }
 
 void TcpConnection::onSocketDisconnected()

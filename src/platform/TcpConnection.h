@@ -118,6 +118,7 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_scanned = 0;
     QByteArray m_unit;
+    bool m_starting = false; // inside connectToHost
     bool m_delivering = false;
     bool m_waitingForWrites = false;
 

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTcpSocket>
 #include <QTimer>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace lanthorn;
 using namespace lanthorn::testing;
@@ -399,6 +401,29 @@ TEST_F(TcpConnectionLifecycle, FailedAttemptsReportTheirNumbers)
     events.clear();
     connectTo(world);
     EXPECT_EQ(events, QStringList { "connected" });
+}
+
+TEST_F(TcpConnectionLifecycle, FailureKnownAtOnceStillComesAfterSetConnectedReturns)
+{
+    // With no descriptor left, the socket cannot even be made: Qt knows the failure inside
+    // connectToHost.
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit exhausted = saved;
+    exhausted.rlim_cur = rlim_t(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &exhausted), 0);
+    connection.setRemoteHost(FakeWorldServer::host());
+    connection.setRemotePort(world.port());
+    connection.setConnected(true);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+
+    EXPECT_TRUE(events.isEmpty());
+    ASSERT_TRUE(waitFor([this] { return !events.isEmpty(); }));
+    EXPECT_EQ(events, QStringList { QStringLiteral("failed %1").arg(30000 + QAbstractSocket::SocketResourceError) });
+    EXPECT_FALSE(connection.Connected());
 }
 
 TEST_F(TcpConnectionLifecycle, UnansweredConnectHangsUntilTheWorldAccepts)
