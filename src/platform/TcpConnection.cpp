@@ -188,7 +188,8 @@ bool TcpConnection::takeUnit(qsizetype& length, bool& endOfLine)
 bool TcpConnection::readMore()
 {
     if (!m_socket || m_socket->bytesAvailable() == 0) return false;
-    m_waitingForWrites = m_socket->bytesToWrite() > kMaxUnsentBytes;
+    const bool up = m_phase == Phase::Up; // after the world closed, answers cannot go anywhere
+    m_waitingForWrites = up && m_socket->bytesToWrite() > kMaxUnsentBytes;
     if (m_waitingForWrites) return false;
 
     // Move the undelivered rest (a partial line) to the front, then read behind it.
@@ -201,8 +202,9 @@ bool TcpConnection::readMore()
     m_text.resize(rest + kReadChunk);
     const qint64 got = std::max<qint64>(0, m_socket->read(m_text.data() + rest, kReadChunk));
     m_text.resize(rest + m_telnet.filterInPlace(m_text.data() + rest, qsizetype(got)));
-    if (m_telnet.hasReplies()) {
-        m_socket->write(m_telnet.takeReplies());
+    const QByteArray replies = m_telnet.takeReplies();
+    if (up && !replies.isEmpty()) {
+        m_socket->write(replies);
         m_socket->flush();
     }
     return got > 0;
