@@ -38,9 +38,10 @@ public:
     bool Connected() const { return m_phase == Phase::Up; }
 
     /// True starts connecting to the host and port set before and returns at once; the outcome
-    /// is `connectedEvent` or `connectFailed`. It raises ErrorNumber::ConnectInProgress while an
-    /// attempt is under way and does nothing when already connected. False closes the
-    /// connection (or abandons the attempt) without any further event.
+    /// is `connectedEvent` or `connectFailed` (which never comes before setConnected returns).
+    /// It raises ErrorNumber::ConnectInProgress while an attempt is under way and does nothing
+    /// when already connected. False closes the connection (or abandons the attempt) without
+    /// any further event.
     void setConnected(bool connected);
 
     QString remoteHost() const { return m_host; }
