@@ -37,6 +37,17 @@ inline constexpr int TypeMismatch = 13;
 inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int SettingsWriteFailed = 32767;
 inline constexpr int NotConnected = 25058;
+// Failed connect attempts, numbered as the socket layer's error plus 15001.
+inline constexpr int ConnectInProgress = 25037;
+inline constexpr int AddressNotAvailable = 25050;
+inline constexpr int NetworkUnreachable = 25052;
+inline constexpr int ConnectionTimedOut = 25061;
+inline constexpr int ConnectionRefused = 25062;
+inline constexpr int HostUnreachable = 25066;
+inline constexpr int HostNotFound = 26002;
+// Any other socket failure: this base plus Qt's QAbstractSocket::SocketError value. No handler
+// knows these numbers, so they are reported as unexpected, with Qt's description.
+inline constexpr int OtherSocketErrorBase = 30000;
 } // namespace ErrorNumber
 
 } // namespace lanthorn
