@@ -11,9 +11,11 @@
 #include "shell/FontSpecs.h"
 #include "shell/MDILanthorn.h"
 #include "shell/Twips.h"
+#include "shell/WorldWindows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
 #include "shell/frmTool.h"
+#include "worlds/ConnectionLifecycle.h"
 #include "worlds/ConvertOldSiteList.h"
 #include "worlds/frmAdd.h"
 #include "worlds/frmOpen.h"
@@ -186,7 +188,6 @@ void Shell::LoadMainFrame()
 {
     ProgramState& state = m_program.state;
     m_frame = std::make_unique<MDILanthorn>();
-    m_worldWindows.clear();
 
     setStatus(QStringLiteral("Loading Lanthorn.."));
     m_frame->updateClock();
@@ -207,6 +208,8 @@ void Shell::LoadMainFrame()
     m_toolbar = new frmTool(m_program);
     setStatus(QStringLiteral("Loading Lanthorn....."));
     m_frame->setToolbar(m_toolbar);
+    m_worlds = std::make_unique<WorldWindows>(m_program, *m_frame, *m_toolbar);
+    m_worlds->focusInput = [this] { focusInput(); };
 
     setStatus(QStringLiteral("Loading Lanthorn......"));
     m_input = new FormIn(m_program);
@@ -218,7 +221,6 @@ void Shell::LoadMainFrame()
 
     setStatus(QStringLiteral("Loading Lanthorn........"));
     frmOpen* first = WorldWindow(0);
-    first->tag = QStringLiteral("0");
 
     setStatus(QStringLiteral("Loading Lanthorn........."));
     const int inputHeight = TwipsToPixels(ReadInputWindowHeight(m_program), m_frame.get());
@@ -232,8 +234,8 @@ void Shell::LoadMainFrame()
     wireMenus();
     m_frame->show();
     m_frame->setInputHeight(inputHeight);
-    LayoutWorldWindow(first);
     first->show();
+    m_worlds->LayoutWorldWindow(first);
     m_frame->Timer1->start();
     focusInput();
     // A host and port on the command line open the Connect window with a new site there.
@@ -248,6 +250,10 @@ frmAdd* Shell::ConnectWindow()
         TileBackground(m_add.get());
         TileBackground(m_add->siteList());
         connect(m_add.get(), &frmAdd::inputFocusRequested, this, &Shell::focusInput);
+        connect(m_add.get(), &frmAdd::siteBookLoaded, m_worlds.get(), &WorldWindows::siteBookReloaded);
+        m_lifecycle = std::make_unique<ConnectionLifecycle>(m_program, *m_frame, *m_worlds, *m_add,
+            ConnectionLifecycle::ShellSteps { [this] { ShowBusyPointer(); }, [this] { RestorePointer(); },
+                [this] { DisableToolbarButtons(); }, [this] { EnableToolbarButtons(); }, [this] { focusInput(); } });
     }
     return m_add.get();
 }
@@ -273,7 +279,7 @@ void Shell::wireMenus()
         frame->mnuNotify, &QAction::triggered, this, [this](bool checked) { WriteNotifyCheck(m_program, checked); });
     connect(frame->mnuScrollbars, &QAction::triggered, this, [this](bool checked) {
         WriteScrollbarsCheck(m_program, checked);
-        LayoutWorldWindow(WorldWindow(m_program.state.CurrentWorld));
+        m_worlds->LayoutWorldWindow(WorldWindow(m_program.state.CurrentWorld));
     });
     connect(frame->Connect, &QAction::triggered, this, &Shell::OpenConnectWindow);
     connect(m_toolbar->cmdConnect, &QToolButton::clicked, this, &Shell::OpenConnectWindow);
@@ -297,29 +303,7 @@ void Shell::wireMenus()
 
 frmOpen* Shell::WorldWindow(int slot)
 {
-    while (m_worldWindows.size() <= slot)
-        m_worldWindows.append(nullptr);
-    if (!m_worldWindows[slot]) {
-        auto* window = new frmOpen;
-        m_frame->worldArea()->addSubWindow(window);
-        m_worldWindows[slot] = window;
-        loadWorldWindow(window);
-    }
-    return m_worldWindows[slot];
-}
-
-void Shell::loadWorldWindow(frmOpen* window)
-{
-    m_program.state.HistoryCursor = kHistorySlots;
-    m_frame->setWindowTitle(window->windowTitle());
-}
-
-void Shell::LayoutWorldWindow(frmOpen* window)
-{
-    if (!window || !m_frame) return;
-    // World windows fill the world area from its top left corner; they are all the same size.
-    const QSize area = m_frame->worldArea()->viewport()->size();
-    window->setGeometry(0, 0, area.width(), area.height());
+    return m_worlds->window(slot);
 }
 
 void Shell::frameResized()
@@ -330,9 +314,7 @@ void Shell::frameResized()
     else
         EnableToolbarButtons();
     m_program.state.NotifyPending = 0;
-    for (frmOpen* window : std::as_const(m_worldWindows)) {
-        if (window) LayoutWorldWindow(window);
-    }
+    if (m_worlds) m_worlds->layoutAll();
 }
 
 void Shell::timerTick()

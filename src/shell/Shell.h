@@ -9,7 +9,9 @@ class QToolButton;
 
 namespace lanthorn {
 
+class ConnectionLifecycle;
 class FormIn;
+class WorldWindows;
 class MDILanthorn;
 class Program;
 class UiServices;
@@ -73,8 +75,10 @@ public:
     /// frame's close control).
     void Exit();
 
-    /// The main frame's layout of its world windows (after a resize or an option change).
-    void LayoutWorldWindow(frmOpen* window);
+    /// The world windows, the Worlds menu and the activity list.
+    WorldWindows& worlds() const { return *m_worlds; }
+    /// Connecting worlds (exists once the Connect window is loaded).
+    ConnectionLifecycle& lifecycle() const { return *m_lifecycle; }
 
 private:
     void StartupWindowLoad();
@@ -85,7 +89,6 @@ private:
     void timerTick();
     void RestoreMainWindowPlacement();
     void SaveMainWindowPlacement();
-    void loadWorldWindow(frmOpen* window);
     void setStatus(const QString& text);
     void endProgram();
 
@@ -106,7 +109,8 @@ private:
     std::unique_ptr<frmAdd> m_add;
     FormIn* m_input = nullptr;
     frmTool* m_toolbar = nullptr;
-    QList<frmOpen*> m_worldWindows;
+    std::unique_ptr<WorldWindows> m_worlds;
+    std::unique_ptr<ConnectionLifecycle> m_lifecycle;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 

@@ -109,6 +109,7 @@ void frmAdd::LoadSiteBook()
         for (int i = 0; i < count; ++i)
             SortedListItem::addTo(cmbWorlds, m_program.state.Sites[i].Name);
     }
+    emit siteBookLoaded();
     if (cmbWorlds->count() == 0) return;
     cmbWorlds->setCurrentRow(0);
     ShowSite();

@@ -60,6 +60,8 @@ signals:
     void connectRequested(int siteIndex);
     /// Cancel closed the window: the input box should get the focus.
     void inputFocusRequested();
+    /// Sites was rebuilt from the settings file (indexes into it may have changed).
+    void siteBookLoaded();
 
 protected:
     void changeEvent(QEvent* event) override;

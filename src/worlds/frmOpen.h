@@ -1,19 +1,58 @@
 #pragma once
 
+#include "core/ProgramState.h"
+
 #include <QMdiSubWindow>
+
+class QLabel;
 
 namespace lanthorn {
 
-/// A world window: one per world slot, created when the slot is first used and kept (hidden
-/// when the slot is free) for the rest of the run. Its tag holds its slot number.
+class TcpConnection;
+class TerminalDisplay;
+
+/// A world window: the main display `Term`, the chat pane `Chat`, the world's connection
+/// `IPPort1` and the WHO marker `lblWHO`. One per world slot, created when the slot is first
+/// used and kept (hidden while the slot is free) for the rest of the run. Its tag holds its
+/// slot number.
 class frmOpen : public QMdiSubWindow {
     Q_OBJECT
 public:
     explicit frmOpen(QWidget* parent = nullptr);
 
+    TerminalDisplay* const Term;
+    TerminalDisplay* const Chat;
+    TcpConnection* const IPPort1;
+    QLabel* const lblWHO;
+
     /// The slot number as decimal text.
     QString tag;
     int slot() const { return tag.toInt(); }
+
+    /// The index into Sites of the site played here, set when the connection comes up.
+    int siteIndex = 0;
+    /// The site as it was when the world was opened, to find it again when the site book is
+    /// reloaded (its index may change, or the site may be deleted while it is played).
+    SiteRecord openedSite;
+
+    /// Places the displays inside the window: Term above, the chat pane (when shown) below it
+    /// with the given height; both displays' row counts follow their heights.
+    void layoutDisplays(bool chatShown, int chatHeight, bool scrollBars);
+
+    /// The window caption without any "[Disconnected]" mark: "<slot + 1> <site name>".
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+Q_SIGNALS:
+    /// A key went down in the window or one of its displays (Windows key code, shift state).
+    void keyDown(int keyCode, int shift);
+    /// A character typed while a display had the focus, for the input box.
+    void keyPress(QString& text);
+
+private:
+    QWidget* m_body;
+    bool m_chatShown = false;
+    int m_chatHeight = 0;
 };
 
 } // namespace lanthorn
