@@ -275,7 +275,10 @@ void frmHelp::pageChanged(const QUrl& url)
         if ((*it)->data(0, kTargetRole).toString() == page) found = *it;
 
     m_followingPage = true;
+    tvwContents->collapseAll();
     if (found) {
+        // The page's own sections stay in view; the other branches fold away.
+        found->setExpanded(true);
         tvwContents->setCurrentItem(found);
         tvwContents->scrollToItem(found);
     } else {

@@ -200,7 +200,7 @@ TEST(HelpKeywordIndex, EveryClientCommandKeyAndWindowHasAKeyword)
             { "Connect Window", "Site List", "KeyBoard Macros", "history window", "Quote File window", "WHO window",
                 "Mail Room", "Mail Configure", "Mailbox", "Gags window", "Lanthorn Triggers", "Hilites window",
                 "Log Omissions", "LogView", "Enable/Disable Features", "Lanthorn Default Settings",
-                "Lanthorn Global Defaults", "About Lanthorn", "Lanthorn Help", "toolbar" } },
+                "Lanthorn Global Defaults", "Lanthorn Load Screen", "About Lanthorn", "Lanthorn Help", "toolbar" } },
     };
     for (const auto& [group, names] : groups)
         for (const QString& name : names)
