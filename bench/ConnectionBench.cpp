@@ -68,7 +68,8 @@ const QByteArray& corpus(qsizetype* lines = nullptr)
 {
     static qsizetype count = 0;
     static const QByteArray data = makeCorpus(count);
-    if (lines) *lines = count;
+    if (lines)
+        *lines = count;
     return data;
 }
 
@@ -93,7 +94,8 @@ public:
             for (qsizetype sent = 0; sent < data.size();) {
                 const ssize_t n
                     = ::send(client, data.constData() + sent, std::size_t(data.size() - sent), MSG_NOSIGNAL);
-                if (n <= 0) break;
+                if (n <= 0)
+                    break;
                 sent += n;
             }
             ::close(client);
@@ -138,7 +140,8 @@ void BM_TcpConnectionLines(benchmark::State& state)
         connection.setLineTerminator("\n");
         connection.setConnected(true);
         loop.exec();
-        if (counted != lines) state.SkipWithError("lines were lost");
+        if (counted != lines)
+            state.SkipWithError("lines were lost");
     }
     report(state, lines);
 }
@@ -158,7 +161,8 @@ void BM_PlainQTcpSocketReadAll(benchmark::State& state)
         socket.connectToHost(QStringLiteral("127.0.0.1"), sender.port());
         loop.exec();
         received += socket.readAll().size();
-        if (received != corpus().size()) state.SkipWithError("bytes were lost");
+        if (received != corpus().size())
+            state.SkipWithError("bytes were lost");
     }
     report(state, lines);
 }
@@ -176,12 +180,14 @@ void BM_RawReadLoop(benchmark::State& state)
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = htons(sender.port());
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) std::abort();
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            std::abort();
         qsizetype received = 0;
         for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
             received += n;
         ::close(fd);
-        if (received != corpus().size()) state.SkipWithError("bytes were lost");
+        if (received != corpus().size())
+            state.SkipWithError("bytes were lost");
     }
     report(state, lines);
 }

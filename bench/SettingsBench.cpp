@@ -28,7 +28,8 @@ void fillSiteBook(const QString& directory)
             content += QByteArray(key) + "=value of " + key + "\n";
     }
     QFile file(QDir(directory).filePath(kSettingsFile));
-    if (file.open(QIODevice::WriteOnly)) file.write(content);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
 }
 
 void BM_ReadIniString_OneKey(benchmark::State& state)

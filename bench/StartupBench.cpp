@@ -31,7 +31,7 @@ public:
     void flashWindow(QWidget*) override { }
     void setClipboardText(const QString&) override { }
     QString clipboardText() override { return {}; }
-    void showHelp(HelpCommand) override { }
+    void showHelp(HelpCommand, int) override { }
 };
 
 void BM_StartupToMainFrame(benchmark::State& state)

@@ -12,13 +12,16 @@ namespace {
 
 bool sameRows(const lanthorn::TerminalModel& a, const lanthorn::TerminalModel& b)
 {
-    if (a.firstRow() != b.firstRow() || a.lastRow() != b.lastRow() || a.screenTop() != b.screenTop()) return false;
+    if (a.firstRow() != b.firstRow() || a.lastRow() != b.lastRow() || a.screenTop() != b.screenTop())
+        return false;
     for (qint64 row = a.firstRow(); row <= a.lastRow(); ++row) {
         const lanthorn::TerminalLine& x = a.line(row);
         const lanthorn::TerminalLine& y = b.line(row);
-        if (x.text() != y.text() || x.runs().size() != y.runs().size()) return false;
+        if (x.text() != y.text() || x.runs().size() != y.runs().size())
+            return false;
         for (std::size_t i = 0; i < x.runs().size(); ++i) {
-            if (x.runs()[i].column != y.runs()[i].column || !(x.runs()[i].style == y.runs()[i].style)) return false;
+            if (x.runs()[i].column != y.runs()[i].column || !(x.runs()[i].style == y.runs()[i].style))
+                return false;
         }
     }
     return true;
@@ -57,11 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!sameRows(pieces, whole) || pieces.ScreenText() != whole.ScreenText()
         || pieces.ScrollbackText() != whole.ScrollbackText())
         std::abort();
-    if (whole.lastRow() - whole.firstRow() + 1 > rows + scrollback) std::abort();
+    if (whole.lastRow() - whole.firstRow() + 1 > rows + scrollback)
+        std::abort();
 
     pieces.setViewColumns(laterColumns);
     whole.setViewColumns(laterColumns);
-    if (!sameRows(pieces, whole)) std::abort();
+    if (!sameRows(pieces, whole))
+        std::abort();
     (void)whole.textBetween({ whole.firstRow() - 1, -5 }, { whole.lastRow() + 1, 1000 });
     return 0;
 }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QTemporaryDir dir;
     {
         QFile file(dir.filePath("Lanthorn.ini"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     lanthorn::SettingsFiles settings(dir.path());
@@ -21,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.ReadIniString("Setup", "Font", " ");
     settings.ReadIniString(text, text, " ");
     settings.WriteIniString("Fuzz", QString("Value"), text);
-    if (settings.lastError() == 0 && settings.ReadIniString("Fuzz", "Value", "<missing>") != text) std::abort();
+    if (settings.lastError() == 0 && settings.ReadIniString("Fuzz", "Value", "<missing>") != text)
+        std::abort();
     return 0;
 }

@@ -35,17 +35,22 @@ Result filterInPieces(QByteArrayView input, qsizetype firstCut, qsizetype second
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     // The first four bytes choose the cuts; the rest is what the world sent.
-    if (size < 4) return 0;
+    if (size < 4)
+        return 0;
     const QByteArrayView input(reinterpret_cast<const char*>(data) + 4, qsizetype(size - 4));
     const qsizetype firstCut = (data[0] | data[1] << 8) % (input.size() + 1);
     const qsizetype secondCut = firstCut + (data[2] | data[3] << 8) % (input.size() - firstCut + 1);
 
     const Result whole = filterInPieces(input, 0, 0);
-    if (whole.text.size() > input.size()) std::abort();
-    if (whole.subnegotiation.size() > TelnetFilter::kMaxSubnegotiation) std::abort();
-    if (!(filterInPieces(input, firstCut, secondCut) == whole)) std::abort();
+    if (whole.text.size() > input.size())
+        std::abort();
+    if (whole.subnegotiation.size() > TelnetFilter::kMaxSubnegotiation)
+        std::abort();
+    if (!(filterInPieces(input, firstCut, secondCut) == whole))
+        std::abort();
 
     TelnetFilter again;
-    if (again.feed(TelnetFilter::escape(whole.text)) != whole.text || again.hasReplies()) std::abort();
+    if (again.feed(TelnetFilter::escape(whole.text)) != whole.text || again.hasReplies())
+        std::abort();
     return 0;
 }

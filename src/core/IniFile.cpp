@@ -15,7 +15,8 @@ QString decode(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
-    if (utf8.hasError()) return QString::fromLatin1(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
     return text;
 }
 
@@ -49,9 +50,11 @@ IniFile::IniFile(QString path)
 
 bool IniFile::isStorableName(const QString& name)
 {
-    if (name.isEmpty() || name.trimmed() != name) return false;
+    if (name.isEmpty() || name.trimmed() != name)
+        return false;
     for (QChar c : name) {
-        if (c == u'[' || c == u']' || c == u'=' || c == u'\r' || c == u'\n') return false;
+        if (c == u'[' || c == u']' || c == u'=' || c == u'\r' || c == u'\n')
+            return false;
     }
     return true;
 }
@@ -101,7 +104,8 @@ QString IniFile::unescapeValue(const QByteArray& stored)
 IniFile::DiskState IniFile::diskState() const
 {
     struct stat info { };
-    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0) return {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return {};
     return { true, qint64(info.st_size), qint64(info.st_ino), qint64(info.st_mtim.tv_sec),
         qint64(info.st_mtim.tv_nsec) };
 }
@@ -111,12 +115,14 @@ void IniFile::refresh()
     // One stat per read: a file changed on disk (by hand, or by another copy of the program)
     // is read again.
     const DiskState disk = diskState();
-    if (m_loaded && disk == m_disk) return;
+    if (m_loaded && disk == m_disk)
+        return;
 
     QByteArray content;
     if (disk.exists) {
         QFile file(m_path);
-        if (file.open(QIODevice::ReadOnly)) content = file.readAll();
+        if (file.open(QIODevice::ReadOnly))
+            content = file.readAll();
     }
     parse(content);
     m_loaded = true;
@@ -134,12 +140,14 @@ void IniFile::parse(const QByteArray& content)
     }
 
     const qsizetype firstFeed = content.indexOf('\n');
-    if (firstFeed > 0 && content[firstFeed - 1] == '\r') m_lineEnd = "\r\n";
+    if (firstFeed > 0 && content[firstFeed - 1] == '\r')
+        m_lineEnd = "\r\n";
 
     qsizetype start = 0;
     while (start < content.size()) {
         qsizetype feed = content.indexOf('\n', start);
-        if (feed < 0) feed = content.size();
+        if (feed < 0)
+            feed = content.size();
         QByteArray raw = content.mid(start, feed - start);
         start = feed + 1;
 
@@ -163,7 +171,8 @@ void IniFile::parse(const QByteArray& content)
                 key.chop(kEscapedSuffix.size());
                 line.escaped = true;
             }
-            if (!key.isEmpty()) line.keyFolded = fold(decode(key));
+            if (!key.isEmpty())
+                line.keyFolded = fold(decode(key));
         }
         m_sections.last().lines.append(std::move(line));
     }
@@ -175,7 +184,8 @@ void IniFile::reindexSection(Section& section)
     section.firstLineOfKey.clear();
     for (qsizetype i = 0; i < section.lines.size(); ++i) {
         const QString& key = section.lines[i].keyFolded;
-        if (!key.isEmpty() && !section.firstLineOfKey.contains(key)) section.firstLineOfKey.insert(key, i);
+        if (!key.isEmpty() && !section.firstLineOfKey.contains(key))
+            section.firstLineOfKey.insert(key, i);
     }
 }
 
@@ -184,7 +194,8 @@ void IniFile::reindex()
     m_sectionIndex.clear();
     for (int i = 0; i < m_sections.size(); ++i) {
         reindexSection(m_sections[i]);
-        if (m_sections[i].hasHeader) m_sectionIndex[m_sections[i].nameFolded].append(i);
+        if (m_sections[i].hasHeader)
+            m_sectionIndex[m_sections[i].nameFolded].append(i);
     }
 }
 
@@ -201,7 +212,8 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     for (int index : sectionsNamed(sectionFolded)) {
         const Section& found = m_sections[index];
         const auto at = found.firstLineOfKey.constFind(keyFolded);
-        if (at == found.firstLineOfKey.cend()) continue;
+        if (at == found.firstLineOfKey.cend())
+            continue;
         const Line& line = found.lines[*at];
         const QByteArray stored = withoutCarriageReturn(line.raw.mid(line.raw.indexOf('=') + 1));
         return line.escaped ? unescapeValue(stored) : decode(stored);
@@ -211,7 +223,8 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
 
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
-    if (!isStorableName(section) || !isStorableName(key)) return false;
+    if (!isStorableName(section) || !isStorableName(key))
+        return false;
     refresh();
 
     const bool escape = value.contains(u'\r') || value.contains(u'\n');
@@ -221,7 +234,8 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         line.escaped = escape;
         line.raw = spelling + (escape ? kEscapedSuffix : QByteArray()) + '='
             + (escape ? escapeValue(value) : value.toUtf8());
-        if (m_lineEnd == "\r\n") line.raw += '\r';
+        if (m_lineEnd == "\r\n")
+            line.raw += '\r';
         return line;
     };
 
@@ -230,11 +244,13 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     for (int index : named) {
         Section& found = m_sections[index];
         const auto at = found.firstLineOfKey.constFind(fold(key));
-        if (at == found.firstLineOfKey.cend()) continue;
+        if (at == found.firstLineOfKey.cend())
+            continue;
         Line& existing = found.lines[*at];
         // Keep the key as the file already spells it.
         QByteArray spelling = trimmedBlanks(existing.raw.left(existing.raw.indexOf('=')));
-        if (existing.escaped) spelling.chop(kEscapedSuffix.size());
+        if (existing.escaped)
+            spelling.chop(kEscapedSuffix.size());
         existing = makeLine(spelling);
         replaced = true;
         break;
@@ -281,7 +297,8 @@ bool IniFile::removeSection(const QString& section)
 {
     refresh();
     const QList<int> named = sectionsNamed(fold(section));
-    if (named.isEmpty()) return true;
+    if (named.isEmpty())
+        return true;
     for (auto it = named.crbegin(); it != named.crend(); ++it)
         m_sections.removeAt(*it);
     reindex();

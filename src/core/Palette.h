@@ -77,7 +77,8 @@ inline constexpr std::array<ColourName, 15> kColourNames { {
 inline std::optional<int> PaletteIndexOfName(const QString& name)
 {
     for (const ColourName& entry : kColourNames) {
-        if (name == QLatin1String(entry.name)) return entry.index;
+        if (name == QLatin1String(entry.name))
+            return entry.index;
     }
     return std::nullopt;
 }
@@ -85,7 +86,8 @@ inline std::optional<int> PaletteIndexOfName(const QString& name)
 /// The palette colour of an index; indexes outside 0-15 give nothing.
 inline std::optional<Rgb> PaletteColour(int index)
 {
-    if (index < 0 || index >= int(kPalette.size())) return std::nullopt;
+    if (index < 0 || index >= int(kPalette.size()))
+        return std::nullopt;
     return kPalette[std::size_t(index)];
 }
 

@@ -19,7 +19,8 @@ ProgramState::ProgramState()
 int ProgramState::FindFreeWorldSlot()
 {
     for (int i = 0; i < WorldStates.size(); ++i) {
-        if (!WorldStates[i].InUse) return i;
+        if (!WorldStates[i].InUse)
+            return i;
     }
     WorldStates.append(WorldState {});
     return static_cast<int>(WorldStates.size() - 1);
@@ -27,20 +28,23 @@ int ProgramState::FindFreeWorldSlot()
 
 WorldState& ProgramState::world(int slot)
 {
-    if (slot < 0 || slot >= WorldStates.size()) subscriptOutOfRange();
+    if (slot < 0 || slot >= WorldStates.size())
+        subscriptOutOfRange();
     return WorldStates[slot];
 }
 
 const WorldState& ProgramState::world(int slot) const
 {
-    if (slot < 0 || slot >= WorldStates.size()) subscriptOutOfRange();
+    if (slot < 0 || slot >= WorldStates.size())
+        subscriptOutOfRange();
     return WorldStates[slot];
 }
 
 const SiteRecord& ProgramState::siteOf(int slot) const
 {
     const int site = world(slot).SiteIndex;
-    if (site < 0 || site >= Sites.size()) subscriptOutOfRange();
+    if (site < 0 || site >= Sites.size())
+        subscriptOutOfRange();
     return Sites[site];
 }
 

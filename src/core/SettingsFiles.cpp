@@ -23,8 +23,10 @@ QString SettingsFiles::pathOf(const QString& file) const
 {
     // Callers name the settings file in various letter cases; they all mean the same file.
     const QString folded = file.toCaseFolded();
-    if (folded == kSettingsFile.toCaseFolded()) return QDir(m_directory).filePath(kSettingsFile);
-    if (folded == kMailboxFile.toCaseFolded()) return QDir(m_directory).filePath(kMailboxFile);
+    if (folded == kSettingsFile.toCaseFolded())
+        return QDir(m_directory).filePath(kSettingsFile);
+    if (folded == kMailboxFile.toCaseFolded())
+        return QDir(m_directory).filePath(kMailboxFile);
     return QDir(m_directory).filePath(file);
 }
 
@@ -32,7 +34,8 @@ IniFile& SettingsFiles::fileNamed(const QString& file)
 {
     const QString path = pathOf(file);
     auto it = m_files.find(path);
-    if (it == m_files.end()) it = m_files.emplace(path, std::make_unique<IniFile>(path)).first;
+    if (it == m_files.end())
+        it = m_files.emplace(path, std::make_unique<IniFile>(path)).first;
     return *it->second;
 }
 
@@ -61,7 +64,8 @@ void SettingsFiles::WriteIniString(
         ok = ini.removeKey(section, *key);
     else
         ok = ini.setValue(section, *key, *value);
-    if (!ok) m_lastError = ErrorNumber::SettingsWriteFailed;
+    if (!ok)
+        m_lastError = ErrorNumber::SettingsWriteFailed;
 }
 
 } // namespace lanthorn

@@ -11,15 +11,19 @@ namespace {
 
 int hexDigit(QChar c)
 {
-    if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c.unicode() - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c.unicode() - u'A' + 10;
     return -1;
 }
 
 std::int64_t roundHalfEven(double value, std::int64_t low, std::int64_t high)
 {
-    if (!std::isfinite(value)) throw LanthornError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+    if (!std::isfinite(value))
+        throw LanthornError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
     const double rounded = std::nearbyint(value); // the default rounding mode rounds halves to even
     if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high))
         throw LanthornError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
@@ -74,11 +78,14 @@ std::int32_t ToLong(double value)
 bool BooleanText(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
-    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
+    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
     bool isNumber = false;
     const double number = trimmed.toDouble(&isNumber);
-    if (isNumber) return number != 0.0;
+    if (isNumber)
+        return number != 0.0;
     if (trimmed.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive) && trimmed.size() > 2)
         return NumericValue(trimmed) != 0.0;
     throw LanthornError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
@@ -91,7 +98,8 @@ QString BoolText(bool value)
 
 QString NumberText(double value)
 {
-    if (value == std::floor(value) && std::fabs(value) < 1e15) return QString::number(static_cast<long long>(value));
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<long long>(value));
     return QString::number(value, 'g', 15);
 }
 

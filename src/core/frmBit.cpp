@@ -18,7 +18,8 @@ frmBit::frmBit(QWidget* parent)
 bool frmBit::loadPicture(const QString& path)
 {
     QPixmap pixmap;
-    if (!pixmap.load(path)) return false;
+    if (!pixmap.load(path))
+        return false;
     m_tile = pixmap;
     pctBmp->setPixmap(pixmap);
     pctBmp->resize(pixmap.size());
@@ -27,7 +28,8 @@ bool frmBit::loadPicture(const QString& path)
 
 void frmBit::TileBackground(QWidget* window)
 {
-    if (window) window->installEventFilter(this);
+    if (window)
+        window->installEventFilter(this);
 }
 
 bool frmBit::eventFilter(QObject* watched, QEvent* event)

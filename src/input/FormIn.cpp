@@ -34,7 +34,8 @@ void FormIn::ApplyInputColours()
 void FormIn::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (tag != QStringLiteral("Skip")) Q_EMIT resized();
+    if (tag != QStringLiteral("Skip"))
+        Q_EMIT resized();
 }
 
 } // namespace lanthorn

@@ -50,21 +50,25 @@ void EscapeParser::csiByte(unsigned char byte, Receiver& receiver)
 {
     Sequence& s = m_sequence;
     if (byte >= '0' && byte <= '9') {
-        if (m_state == State::CsiIgnore || m_overflow) return;
+        if (m_state == State::CsiIgnore || m_overflow)
+            return;
         if (s.intermediate) {
             m_state = State::CsiIgnore;
             return;
         }
-        if (s.count == 0) s.count = 1;
+        if (s.count == 0)
+            s.count = 1;
         int& value = s.values[std::size_t(s.count - 1)];
         value = value < 0 ? byte - '0' : qMin(value * 10 + (byte - '0'), kMaxValue);
     } else if (byte == ';' || byte == ':') {
-        if (m_state == State::CsiIgnore) return;
+        if (m_state == State::CsiIgnore)
+            return;
         if (s.intermediate) {
             m_state = State::CsiIgnore;
             return;
         }
-        if (s.count == 0) s.count = 1;
+        if (s.count == 0)
+            s.count = 1;
         if (s.count < kMaxParameters) {
             s.isSub[std::size_t(s.count)] = byte == ':';
             ++s.count;
@@ -82,7 +86,8 @@ void EscapeParser::csiByte(unsigned char byte, Receiver& receiver)
         const bool dispatch = m_state == State::Csi;
         m_state = State::Ground;
         s.final = char(byte);
-        if (dispatch) receiver.sequence(s);
+        if (dispatch)
+            receiver.sequence(s);
     }
 }
 
@@ -95,8 +100,10 @@ void EscapeParser::feed(const char* data, qsizetype size, Receiver& receiver)
             const auto* run = p;
             while (p < end && isShown(*p))
                 ++p;
-            if (p > run) receiver.text(reinterpret_cast<const char*>(run), p - run);
-            if (p == end) break;
+            if (p > run)
+                receiver.text(reinterpret_cast<const char*>(run), p - run);
+            if (p == end)
+                break;
             const unsigned char byte = *p++;
             if (byte == kEsc)
                 m_state = State::Escape;

@@ -10,13 +10,15 @@ namespace {
 
 std::optional<TerminalColour> directColour(int red, int green, int blue)
 {
-    if (red > 255 || green > 255 || blue > 255) return std::nullopt;
+    if (red > 255 || green > 255 || blue > 255)
+        return std::nullopt;
     return TerminalColour::direct({ std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue) });
 }
 
 std::optional<TerminalColour> xtermColour(int n)
 {
-    if (n > 255) return std::nullopt;
+    if (n > 255)
+        return std::nullopt;
     return TerminalColour::xterm(n);
 }
 
@@ -26,7 +28,8 @@ std::optional<TerminalColour> xtermColour(int n)
 std::optional<TerminalColour> extendedColour(const EscapeParser::Sequence& s, int& i)
 {
     const int first = i + 1;
-    if (first >= s.count) return std::nullopt;
+    if (first >= s.count)
+        return std::nullopt;
     if (s.isSub[std::size_t(first)]) {
         int last = first;
         while (last + 1 < s.count && s.isSub[std::size_t(last + 1)])
@@ -37,8 +40,10 @@ std::optional<TerminalColour> extendedColour(const EscapeParser::Sequence& s, in
         case 5:
             return given >= 1 ? xtermColour(s.value(first + 1)) : std::nullopt;
         case 2:
-            if (given >= 4) return directColour(s.value(first + 2), s.value(first + 3), s.value(first + 4));
-            if (given == 3) return directColour(s.value(first + 1), s.value(first + 2), s.value(first + 3));
+            if (given >= 4)
+                return directColour(s.value(first + 2), s.value(first + 3), s.value(first + 4));
+            if (given == 3)
+                return directColour(s.value(first + 1), s.value(first + 2), s.value(first + 3));
             return std::nullopt;
         default:
             return std::nullopt;
@@ -110,13 +115,15 @@ void ApplyGraphicRendition(const EscapeParser::Sequence& s, TerminalStyle& style
             style.set(TerminalStyle::Reverse, false);
             break;
         case 38:
-            if (auto colour = extendedColour(s, i)) style.fore = *colour;
+            if (auto colour = extendedColour(s, i))
+                style.fore = *colour;
             break;
         case 39:
             style.fore = plain.fore;
             break;
         case 48:
-            if (auto colour = extendedColour(s, i)) style.back = *colour;
+            if (auto colour = extendedColour(s, i))
+                style.back = *colour;
             break;
         case 49:
             style.back = plain.back;

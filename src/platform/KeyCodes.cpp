@@ -78,7 +78,8 @@ int namedKeyCode(int key)
 /// The number pad's digits and operators (with Num Lock on).
 int keypadCode(int key)
 {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return 96 + (key - Qt::Key_0);
     switch (key) {
     case Qt::Key_Asterisk:
         return 106;
@@ -100,8 +101,10 @@ int keypadCode(int key)
 /// its shifted characters) by the US layout's keys.
 int characterKeyCode(int key)
 {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return key;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key;
     switch (key) {
     case Qt::Key_ParenRight:
         return '0';
@@ -165,10 +168,13 @@ int characterKeyCode(int key)
 
 int WindowsKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
-    if (const int named = namedKeyCode(qtKey)) return named;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    if (const int named = namedKeyCode(qtKey))
+        return named;
     if (modifiers.testFlag(Qt::KeypadModifier)) {
-        if (const int keypad = keypadCode(qtKey)) return keypad;
+        if (const int keypad = keypadCode(qtKey))
+            return keypad;
     }
     return characterKeyCode(qtKey);
 }

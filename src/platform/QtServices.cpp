@@ -91,7 +91,8 @@ std::optional<QColor> QtServices::chooseColour(QWidget* parent, const QColor& in
 
 void QtServices::setAlwaysOnTop(QWidget* window, bool on)
 {
-    if (!window) return;
+    if (!window)
+        return;
     const bool flagged = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (flagged != on) {
         // Changing a window flag hides the window; put it back where it was, unactivated.
@@ -107,7 +108,8 @@ void QtServices::setAlwaysOnTop(QWidget* window, bool on)
 
 void QtServices::flashWindow(QWidget* window)
 {
-    if (window) QApplication::alert(window);
+    if (window)
+        QApplication::alert(window);
 }
 
 void QtServices::setClipboardText(const QString& text)
@@ -120,9 +122,10 @@ QString QtServices::clipboardText()
     return QGuiApplication::clipboard()->text();
 }
 
-void QtServices::showHelp(HelpCommand command)
+void QtServices::showHelp(HelpCommand command, int topic)
 {
-    if (m_help) m_help(command);
+    if (m_help)
+        m_help(command, topic);
 }
 
 } // namespace lanthorn

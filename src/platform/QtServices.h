@@ -21,13 +21,13 @@ public:
     void flashWindow(QWidget* window) override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
-    void showHelp(HelpCommand command) override;
+    void showHelp(HelpCommand command, int topic = 0) override;
 
     /// The help window is part of the program; the shell tells the services how to open it.
-    void setHelpHandler(std::function<void(HelpCommand)> handler) { m_help = std::move(handler); }
+    void setHelpHandler(std::function<void(HelpCommand, int)> handler) { m_help = std::move(handler); }
 
 private:
-    std::function<void(HelpCommand)> m_help;
+    std::function<void(HelpCommand, int)> m_help;
 };
 
 } // namespace lanthorn

@@ -29,9 +29,12 @@ int socketErrorNumber(QAbstractSocket::SocketError error, const QString& descrip
     case QAbstractSocket::SocketAddressNotAvailableError:
         return ErrorNumber::AddressNotAvailable;
     case QAbstractSocket::NetworkError:
-        if (isEngineText(description, "Connection timed out")) return ErrorNumber::ConnectionTimedOut;
-        if (isEngineText(description, "Network unreachable")) return ErrorNumber::NetworkUnreachable;
-        if (isEngineText(description, "Host unreachable")) return ErrorNumber::HostUnreachable;
+        if (isEngineText(description, "Connection timed out"))
+            return ErrorNumber::ConnectionTimedOut;
+        if (isEngineText(description, "Network unreachable"))
+            return ErrorNumber::NetworkUnreachable;
+        if (isEngineText(description, "Host unreachable"))
+            return ErrorNumber::HostUnreachable;
         break;
     default:
         break;

@@ -42,13 +42,15 @@ void TcpConnection::setLineTerminator(const QByteArray& terminator)
         throw LanthornError(ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid line terminator"), objectName());
     m_terminator = terminator;
     m_scanned = 0;
-    if (!m_terminator.isEmpty()) schedule();
+    if (!m_terminator.isEmpty())
+        schedule();
 }
 
 void TcpConnection::setAcceptData(bool accept)
 {
     m_acceptData = accept;
-    if (accept) schedule();
+    if (accept)
+        schedule();
 }
 
 void TcpConnection::setConnected(bool connected)
@@ -57,7 +59,8 @@ void TcpConnection::setConnected(bool connected)
         dropSocket();
         return;
     }
-    if (m_phase == Phase::Up) return;
+    if (m_phase == Phase::Up)
+        return;
     if (m_phase == Phase::Connecting)
         throw LanthornError(
             ErrorNumber::ConnectInProgress, QStringLiteral("Operation already in progress"), objectName());
@@ -72,7 +75,8 @@ void TcpConnection::setConnected(bool connected)
     connect(m_socket, &QAbstractSocket::disconnected, this, &TcpConnection::onSocketDisconnected);
     connect(m_socket, &QIODevice::readyRead, this, &TcpConnection::schedule);
     connect(m_socket, &QIODevice::bytesWritten, this, [this] {
-        if (m_waitingForWrites) schedule();
+        if (m_waitingForWrites)
+            schedule();
     });
     m_phase = Phase::Connecting;
     ++m_generation;
@@ -90,7 +94,8 @@ void TcpConnection::onSocketConnected()
 void TcpConnection::onSocketError()
 {
     // Errors of a connection that is up end in `disconnected`; only a failed attempt is reported.
-    if (m_phase != Phase::Connecting) return;
+    if (m_phase != Phase::Connecting)
+        return;
     const QString description = m_socket->errorString();
     const int number = socketErrorNumber(m_socket->error(), description);
     dropSocket();
@@ -104,14 +109,16 @@ void TcpConnection::onSocketError()
     QMetaObject::invokeMethod(
         this,
         [this, number, description, generation = m_generation] {
-            if (generation == m_generation) emit connectFailed(number, description);
+            if (generation == m_generation)
+                emit connectFailed(number, description);
         },
         Qt::QueuedConnection);
 }
 
 void TcpConnection::onSocketDisconnected()
 {
-    if (m_phase != Phase::Up) return;
+    if (m_phase != Phase::Up)
+        return;
     m_phase = Phase::Draining;
     schedule();
 }
@@ -131,13 +138,16 @@ qsizetype TcpConnection::bufferedBytes() const
 
 void TcpConnection::schedule()
 {
-    if (!m_pumpTimer.isActive()) m_pumpTimer.start();
+    if (!m_pumpTimer.isActive())
+        m_pumpTimer.start();
 }
 
 void TcpConnection::pump()
 {
-    if (m_delivering || !m_acceptData) return;
-    if (m_phase != Phase::Up && m_phase != Phase::Draining) return;
+    if (m_delivering || !m_acceptData)
+        return;
+    if (m_phase != Phase::Up && m_phase != Phase::Draining)
+        return;
     const quint64 generation = m_generation;
     int units = 0;
     qsizetype bytes = 0;
@@ -145,12 +155,15 @@ void TcpConnection::pump()
         qsizetype length = 0;
         bool endOfLine = false;
         if (!takeUnit(length, endOfLine)) {
-            if (readMore()) continue;
-            if (m_phase == Phase::Draining && m_socket->bytesAvailable() == 0) finishDraining();
+            if (readMore())
+                continue;
+            if (m_phase == Phase::Draining && m_socket->bytesAvailable() == 0)
+                finishDraining();
             return; // the socket's readyRead or bytesWritten brings us back
         }
         deliver(length, endOfLine);
-        if (generation != m_generation || !m_acceptData) return;
+        if (generation != m_generation || !m_acceptData)
+            return;
         ++units;
         bytes += length;
     }
@@ -160,7 +173,8 @@ void TcpConnection::pump()
 bool TcpConnection::takeUnit(qsizetype& length, bool& endOfLine)
 {
     const qsizetype available = m_text.size() - m_pos;
-    if (available == 0) return false;
+    if (available == 0)
+        return false;
     if (m_terminator.isEmpty()) {
         length = available;
         endOfLine = false;
@@ -187,15 +201,18 @@ bool TcpConnection::takeUnit(qsizetype& length, bool& endOfLine)
 
 bool TcpConnection::readMore()
 {
-    if (!m_socket || m_socket->bytesAvailable() == 0) return false;
+    if (!m_socket || m_socket->bytesAvailable() == 0)
+        return false;
     const bool up = m_phase == Phase::Up; // after the world closed, answers cannot go anywhere
     m_waitingForWrites = up && m_socket->bytesToWrite() > kMaxUnsentBytes;
-    if (m_waitingForWrites) return false;
+    if (m_waitingForWrites)
+        return false;
 
     // Move the undelivered rest (a partial line) to the front, then read behind it.
     const qsizetype rest = m_text.size() - m_pos;
     if (m_pos > 0) {
-        if (rest > 0) std::memmove(m_text.data(), m_text.constData() + m_pos, std::size_t(rest));
+        if (rest > 0)
+            std::memmove(m_text.data(), m_text.constData() + m_pos, std::size_t(rest));
         m_text.resize(rest);
         m_pos = 0;
     }
@@ -228,7 +245,8 @@ void TcpConnection::finishDraining()
     const qsizetype rest = m_text.size() - m_pos;
     if (rest > 0) {
         deliver(rest, false);
-        if (generation != m_generation) return;
+        if (generation != m_generation)
+            return;
     }
     dropSocket();
     emit disconnectedEvent();
@@ -245,7 +263,8 @@ void TcpConnection::dropSocket()
     m_phase = Phase::Idle;
     ++m_generation;
     QTcpSocket* const socket = std::exchange(m_socket, nullptr);
-    if (!socket) return;
+    if (!socket)
+        return;
     socket->disconnect(this);
     if (socket->state() == QAbstractSocket::ConnectedState) {
         // Let what the program sent last reach the world, but not for ever.
@@ -255,7 +274,8 @@ void TcpConnection::dropSocket()
             socket->deleteLater();
         });
         socket->disconnectFromHost();
-        if (socket->state() == QAbstractSocket::UnconnectedState) socket->deleteLater();
+        if (socket->state() == QAbstractSocket::UnconnectedState)
+            socket->deleteLater();
     } else {
         socket->abort();
         socket->deleteLater();

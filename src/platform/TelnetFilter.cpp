@@ -31,7 +31,8 @@ qsizetype TelnetFilter::filterInPlace(char* data, qsizetype size)
             const auto* iac = static_cast<const char*>(std::memchr(in, kIacByte, std::size_t(end - in)));
             const char* const stop = iac ? iac : end;
             const auto run = std::size_t(stop - in);
-            if (out != in) std::memmove(out, in, run);
+            if (out != in)
+                std::memmove(out, in, run);
             out += run;
             in = stop;
             if (iac) {
@@ -69,7 +70,8 @@ qsizetype TelnetFilter::filterInPlace(char* data, qsizetype size)
         case State::SubnegotiationCommand: {
             const auto byte = static_cast<unsigned char>(*in++);
             if (byte == kIacByte) {
-                if (m_subnegotiation.size() < kMaxSubnegotiation) m_subnegotiation.append(kIac);
+                if (m_subnegotiation.size() < kMaxSubnegotiation)
+                    m_subnegotiation.append(kIac);
                 m_state = State::Subnegotiation;
             } else if (byte == kSe) {
                 m_lastSubnegotiation.swap(m_subnegotiation);
@@ -146,12 +148,14 @@ void TelnetFilter::reset()
 
 QByteArray TelnetFilter::escape(const QByteArray& text)
 {
-    if (!text.contains(kIac)) return text;
+    if (!text.contains(kIac))
+        return text;
     QByteArray escaped;
     escaped.reserve(text.size() + text.count(kIac));
     for (const char c : text) {
         escaped.append(c);
-        if (c == kIac) escaped.append(kIac);
+        if (c == kIac)
+            escaped.append(kIac);
     }
     return escaped;
 }

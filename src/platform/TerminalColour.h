@@ -28,7 +28,8 @@ public:
     /// The colour to paint; palette colours through the palette.
     Rgb rgb() const
     {
-        if (isPalette()) return kPalette[std::size_t(paletteIndex())];
+        if (isPalette())
+            return kPalette[std::size_t(paletteIndex())];
         return { std::uint8_t(m_value >> 16), std::uint8_t(m_value >> 8), std::uint8_t(m_value) };
     }
 

@@ -153,7 +153,8 @@ void TerminalDisplay::scroll(ScrollRequest request)
 
 void TerminalDisplay::scrollBarMoved(int value)
 {
-    if (m_syncingScrollBar) return;
+    if (m_syncingScrollBar)
+        return;
     setTop(m_model.firstRow() + value);
 }
 
@@ -227,7 +228,8 @@ void TerminalDisplay::paintEvent(QPaintEvent* event)
 
 void TerminalDisplay::keyPressEvent(QKeyEvent* event)
 {
-    if (const int code = WindowsKeyCode(event)) emit keyDown(code, ShiftState(event->modifiers()));
+    if (const int code = WindowsKeyCode(event))
+        emit keyDown(code, ShiftState(event->modifiers()));
     QString text = event->text();
     if (!text.isEmpty()) {
         emit keyPress(text);
@@ -268,7 +270,8 @@ void TerminalDisplay::mousePressEvent(QMouseEvent* event)
 
 void TerminalDisplay::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_selecting || !(event->buttons() & Qt::LeftButton)) return;
+    if (!m_selecting || !(event->buttons() & Qt::LeftButton))
+        return;
     // Dragging past the top or bottom edge scrolls.
     if (event->position().y() < 0)
         scrollLineUp();

@@ -6,15 +6,19 @@ namespace lanthorn {
 
 void TerminalLine::append(QStringView text, const TerminalStyle& style)
 {
-    if (text.isEmpty()) return;
-    if (m_runs.empty() || !(m_runs.back().style == style)) m_runs.push_back({ length(), style });
+    if (text.isEmpty())
+        return;
+    if (m_runs.empty() || !(m_runs.back().style == style))
+        m_runs.push_back({ length(), style });
     m_text.append(text);
 }
 
 void TerminalLine::append(QLatin1StringView text, const TerminalStyle& style)
 {
-    if (text.isEmpty()) return;
-    if (m_runs.empty() || !(m_runs.back().style == style)) m_runs.push_back({ length(), style });
+    if (text.isEmpty())
+        return;
+    if (m_runs.empty() || !(m_runs.back().style == style))
+        m_runs.push_back({ length(), style });
     m_text.append(text);
 }
 
@@ -28,7 +32,8 @@ void TerminalLine::append(const TerminalLine& other)
 
 TerminalStyle TerminalLine::styleAt(int column) const
 {
-    if (m_runs.empty()) return {};
+    if (m_runs.empty())
+        return {};
     auto after = std::upper_bound(
         m_runs.begin(), m_runs.end(), column, [](int value, const TerminalRun& run) { return value < run.column; });
     return after == m_runs.begin() ? m_runs.front().style : std::prev(after)->style;
@@ -43,7 +48,8 @@ TerminalLine TerminalLine::section(int from, int count) const
     for (std::size_t i = 0; i < m_runs.size(); ++i) {
         const int start = std::max(m_runs[i].column, from);
         const int end = std::min(runEnd(i), to);
-        if (start < end) part.append(QStringView(m_text).sliced(start, end - start), m_runs[i].style);
+        if (start < end)
+            part.append(QStringView(m_text).sliced(start, end - start), m_runs[i].style);
     }
     return part;
 }

@@ -26,7 +26,8 @@ void TerminalModel::Disp(const QByteArray& text)
 
 void TerminalModel::setForeColor(int paletteIndex)
 {
-    if (paletteIndex < 0 || paletteIndex > 15) return;
+    if (paletteIndex < 0 || paletteIndex > 15)
+        return;
     m_plain.fore = TerminalColour::palette(paletteIndex);
     m_style.fore = m_plain.fore;
     m_style.attributes = 0;
@@ -34,7 +35,8 @@ void TerminalModel::setForeColor(int paletteIndex)
 
 void TerminalModel::setBackColor(int paletteIndex)
 {
-    if (paletteIndex < 0 || paletteIndex > 15) return;
+    if (paletteIndex < 0 || paletteIndex > 15)
+        return;
     m_plain.back = TerminalColour::palette(paletteIndex);
     m_style.back = m_plain.back;
     m_style.attributes = 0;
@@ -67,8 +69,10 @@ void TerminalModel::setViewColumns(int columns)
 int TerminalModel::wrapColumns() const
 {
     int width = kMaxColumns;
-    if (m_viewColumns > 0) width = std::min(width, m_viewColumns);
-    if (m_screenColumns > 0) width = std::min(width, m_screenColumns);
+    if (m_viewColumns > 0)
+        width = std::min(width, m_viewColumns);
+    if (m_screenColumns > 0)
+        width = std::min(width, m_screenColumns);
     return width;
 }
 
@@ -79,7 +83,8 @@ qint64 TerminalModel::screenTop() const
 
 const TerminalLine& TerminalModel::line(qint64 row) const
 {
-    if (row >= lastRow()) return m_cursor;
+    if (row >= lastRow())
+        return m_cursor;
     return m_lines[std::size_t(std::max(row, m_first) - m_first)];
 }
 
@@ -96,13 +101,15 @@ QString TerminalModel::ScrollbackText() const
 void TerminalModel::setScreenText(const QString& text)
 {
     clearScreen();
-    if (!text.isEmpty()) Disp(text.toUtf8());
+    if (!text.isEmpty())
+        Disp(text.toUtf8());
 }
 
 void TerminalModel::clearScreen()
 {
     flushDecoder();
-    if (m_cursor.length() > 0) newRow(false);
+    if (m_cursor.length() > 0)
+        newRow(false);
     m_clearedRow = lastRow();
     trim();
 }
@@ -112,31 +119,38 @@ QString TerminalModel::rowsText(qint64 from, qint64 to, bool endEveryRow) const
     from = std::max(from, m_first);
     to = std::min(to, lastRow());
     QString out;
-    if (from > to) return out;
+    if (from > to)
+        return out;
     qsizetype size = 0;
     for (qint64 row = from; row <= to; ++row)
         size += line(row).length() + 2;
     out.reserve(size);
     for (qint64 row = from; row <= to; ++row) {
         out.append(line(row).text());
-        if (endEveryRow || row < to) out.append(kLineEnd);
+        if (endEveryRow || row < to)
+            out.append(kLineEnd);
     }
     return out;
 }
 
 QString TerminalModel::textBetween(TerminalPosition from, TerminalPosition to) const
 {
-    if (to < from) std::swap(from, to);
-    if (to.row < m_first || from.row > lastRow()) return {};
-    if (from.row < m_first) from = { m_first, 0 };
-    if (to.row > lastRow()) to = { lastRow(), line(lastRow()).length() };
+    if (to < from)
+        std::swap(from, to);
+    if (to.row < m_first || from.row > lastRow())
+        return {};
+    if (from.row < m_first)
+        from = { m_first, 0 };
+    if (to.row > lastRow())
+        to = { lastRow(), line(lastRow()).length() };
     QString out;
     for (qint64 row = from.row; row <= to.row; ++row) {
         const QString& text = line(row).text();
         const int start = row == from.row ? std::clamp(from.column, 0, int(text.size())) : 0;
         const int end = row == to.row ? std::clamp(to.column, start, int(text.size())) : int(text.size());
         out.append(QStringView(text).sliced(start, end - start));
-        if (row < to.row) out.append(kLineEnd);
+        if (row < to.row)
+            out.append(kLineEnd);
     }
     return out;
 }
@@ -163,7 +177,8 @@ void TerminalModel::control(char byte)
         // To the next multiple of eight columns; a full row stays as it is.
         static constexpr QStringView kBlanks = u"        ";
         const int column = m_cursor.length();
-        if (column < m_wrapColumns) write(kBlanks.first(std::min(8 - column % 8, m_wrapColumns - column)));
+        if (column < m_wrapColumns)
+            write(kBlanks.first(std::min(8 - column % 8, m_wrapColumns - column)));
         break;
     }
     default:
@@ -176,7 +191,8 @@ void TerminalModel::control(char byte)
 void TerminalModel::sequence(const EscapeParser::Sequence& sequence)
 {
     flushDecoder();
-    if (sequence.intermediate) return;
+    if (sequence.intermediate)
+        return;
     if (sequence.final == 'm' && !sequence.privateMarker)
         ApplyGraphicRendition(sequence, m_style, m_plain);
     else if (sequence.final == 'J')
@@ -185,7 +201,8 @@ void TerminalModel::sequence(const EscapeParser::Sequence& sequence)
 
 void TerminalModel::flushDecoder()
 {
-    if (!m_decoder.hasPending()) return;
+    if (!m_decoder.hasPending())
+        return;
     m_decoded.resize(0);
     m_decoder.flush(m_decoded);
     write(m_decoded);
@@ -219,7 +236,8 @@ void TerminalModel::write(QStringView text)
 void TerminalModel::write(QLatin1StringView text)
 {
     while (!text.isEmpty()) {
-        if (m_cursor.length() >= m_wrapColumns) newRow(true);
+        if (m_cursor.length() >= m_wrapColumns)
+            newRow(true);
         const qsizetype count = std::min<qsizetype>(text.size(), m_wrapColumns - m_cursor.length());
         m_cursor.append(text.first(count), m_style);
         text = text.sliced(count);
@@ -246,9 +264,11 @@ void TerminalModel::trim()
 void TerminalModel::rewrap()
 {
     const int width = wrapColumns();
-    if (width == m_wrapColumns) return;
+    if (width == m_wrapColumns)
+        return;
     m_wrapColumns = width;
-    if (m_lines.empty() && m_cursor.length() <= width) return;
+    if (m_lines.empty() && m_cursor.length() <= width)
+        return;
 
     // Join the wrapped rows back into the lines that were written, then cut those again.
     std::deque<TerminalLine> rows;
@@ -260,7 +280,8 @@ void TerminalModel::rewrap()
         int from = 0;
         do {
             int count = std::min(width, length - from);
-            if (from + count < length && text[from + count - 1].isHighSurrogate()) count += count > 1 ? -1 : 1;
+            if (from + count < length && text[from + count - 1].isHighSurrogate())
+                count += count > 1 ? -1 : 1;
             TerminalLine part = joined.section(from, count);
             part.setContinuation(from > 0);
             rows.push_back(std::move(part));
@@ -270,8 +291,10 @@ void TerminalModel::rewrap()
     for (qint64 row = m_first; row <= lastRow(); ++row) {
         const TerminalLine& current = line(row);
         if (row == m_first || !current.isContinuation()) {
-            if (row != m_first) cut();
-            if (row == m_clearedRow) clearedIndex = qint64(rows.size());
+            if (row != m_first)
+                cut();
+            if (row == m_clearedRow)
+                clearedIndex = qint64(rows.size());
             joined = current;
         } else {
             joined.append(current);
@@ -282,7 +305,8 @@ void TerminalModel::rewrap()
     m_cursor = std::move(rows.back());
     rows.pop_back();
     m_lines = std::move(rows);
-    if (clearedIndex >= 0) m_clearedRow = m_first + clearedIndex;
+    if (clearedIndex >= 0)
+        m_clearedRow = m_first + clearedIndex;
     ++m_layoutGeneration;
     trim();
 }

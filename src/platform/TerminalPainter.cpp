@@ -22,8 +22,10 @@ QColor qColour(Rgb colour)
 bool isSimpleText(QStringView text)
 {
     for (QChar c : text) {
-        if (c.unicode() < 0x300) continue;
-        if (c.unicode() >= 0x1100 || c.isMark()) return false;
+        if (c.unicode() < 0x300)
+            continue;
+        if (c.unicode() >= 0x1100 || c.isMark())
+            return false;
     }
     return true;
 }
@@ -54,8 +56,10 @@ bool TerminalPainter::paint(QPainter& painter, const TerminalModel& model, const
     bool blinking = false;
     for (int i = firstVisible; i <= lastVisible; ++i) {
         const qint64 row = frame.topRow + i;
-        if (row < model.firstRow()) continue;
-        if (row > model.lastRow()) break;
+        if (row < model.firstRow())
+            continue;
+        if (row > model.lastRow())
+            break;
         const TerminalLine& line = model.line(row);
         const int y = i * m_lineHeight;
         blinking |= paintRow(painter, line, y, background, frame.blinkVisible);
@@ -82,10 +86,12 @@ bool TerminalPainter::paintRow(
         const QColor back = qColour(colours.back);
         const qreal left = from * m_cellWidth;
         const qreal width = (to - from) * m_cellWidth;
-        if (back != background) painter.fillRect(QRectF(left, y, width, m_lineHeight), back);
+        if (back != background)
+            painter.fillRect(QRectF(left, y, width, m_lineHeight), back);
         if (style.has(TerminalStyle::Blink)) {
             blinking = true;
-            if (!blinkVisible) continue;
+            if (!blinkVisible)
+                continue;
         }
         const QColor fore = qColour(colours.fore);
         painter.setPen(fore);
@@ -99,7 +105,8 @@ bool TerminalPainter::paintRow(
 void TerminalPainter::paintSelection(
     QPainter& painter, const TerminalLine& line, int y, int from, int to, const Frame& frame) const
 {
-    if (from >= to) return;
+    if (from >= to)
+        return;
     painter.fillRect(QRectF(from * m_cellWidth, y, (to - from) * m_cellWidth, m_lineHeight), frame.highlight);
     painter.setPen(frame.highlightedText);
     drawText(painter, line, from, to, y);
@@ -118,12 +125,14 @@ void TerminalPainter::drawText(QPainter& painter, const TerminalLine& line, int 
             m_positions.resize(std::size_t(count));
             int drawn = 0;
             for (int i = 0; i < count; ++i) {
-                if (text[i] == u' ') continue;
+                if (text[i] == u' ')
+                    continue;
                 m_glyphs[std::size_t(drawn)] = m_glyphs[std::size_t(i)];
                 m_positions[std::size_t(drawn)] = QPointF((from + i) * m_cellWidth, 0);
                 ++drawn;
             }
-            if (drawn == 0) return;
+            if (drawn == 0)
+                return;
             QGlyphRun run;
             run.setRawFont(m_rawFont);
             run.setRawData(m_glyphs.data(), m_positions.data(), drawn);

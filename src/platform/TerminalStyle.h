@@ -32,7 +32,8 @@ struct TerminalStyle {
         TerminalColour text = fore;
         if (has(Bold) && text.isPalette() && text.paletteIndex() < 8)
             text = TerminalColour::palette(text.paletteIndex() + 8);
-        if (has(Reverse)) return { back.rgb(), text.rgb() };
+        if (has(Reverse))
+            return { back.rgb(), text.rgb() };
         return { text.rgb(), back.rgb() };
     }
 

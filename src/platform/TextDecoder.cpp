@@ -24,20 +24,26 @@ int sequenceAt(const unsigned char* p, qsizetype available, char32_t& codePoint)
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         codePoint = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0; // no overlong forms
-        if (lead == 0xED) high = 0x9F; // no surrogates
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong forms
+        if (lead == 0xED)
+            high = 0x9F; // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
         codePoint = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F; // nothing above U+10FFFF
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
     } else {
         return kInvalid;
     }
     for (int i = 1; i < length; ++i) {
-        if (i >= available) return kIncomplete;
+        if (i >= available)
+            return kIncomplete;
         const unsigned char byte = p[i];
-        if (byte < low || byte > high) return kInvalid;
+        if (byte < low || byte > high)
+            return kInvalid;
         low = 0x80;
         high = 0xBF;
         codePoint = (codePoint << 6) | (byte & 0x3F);
@@ -47,7 +53,8 @@ int sequenceAt(const unsigned char* p, qsizetype available, char32_t& codePoint)
 
 void appendCodePoint(char32_t codePoint, QString& out)
 {
-    if (codePoint >= 0x80 && codePoint < 0xA0) return;
+    if (codePoint >= 0x80 && codePoint < 0xA0)
+        return;
     if (codePoint > 0xFFFF) {
         out.append(QChar::highSurrogate(codePoint));
         out.append(QChar::lowSurrogate(codePoint));
@@ -95,8 +102,10 @@ void TextDecoder::decode(const char* bytes, qsizetype size, QString& out)
         const auto* run = p;
         while (p < end && *p < 0x80)
             ++p;
-        if (p > run) out.append(QLatin1StringView(reinterpret_cast<const char*>(run), p - run));
-        if (p == end) break;
+        if (p > run)
+            out.append(QLatin1StringView(reinterpret_cast<const char*>(run), p - run));
+        if (p == end)
+            break;
         const int length = sequenceAt(p, end - p, codePoint);
         if (length > 0) {
             appendCodePoint(codePoint, out);

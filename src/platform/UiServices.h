@@ -11,7 +11,8 @@ class QWidget;
 
 namespace lanthorn {
 
-enum class HelpCommand { Contents, Search };
+/// Contents page, keyword search, or the page of a numbered help topic.
+enum class HelpCommand { Contents, Search, Topic };
 
 /// The platform services the windows need beyond the core ones: common dialogs, the
 /// clipboard, window placement in the topmost band, flashing and help. A cancelled dialog
@@ -33,7 +34,7 @@ public:
     virtual void flashWindow(QWidget* window) = 0;
     virtual void setClipboardText(const QString& text) = 0;
     virtual QString clipboardText() = 0;
-    virtual void showHelp(HelpCommand command) = 0;
+    virtual void showHelp(HelpCommand command, int topic = 0) = 0;
 };
 
 } // namespace lanthorn

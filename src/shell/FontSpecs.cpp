@@ -11,7 +11,8 @@ QFont QFontOf(const FontSpec& spec)
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     }
-    if (spec.size > 0) font.setPointSizeF(spec.size);
+    if (spec.size > 0)
+        font.setPointSizeF(spec.size);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     return font;

@@ -42,7 +42,8 @@ QList<HelpContentsEntry> readList(QXmlStreamReader& xml)
         }
         HelpContentsEntry entry = readItem(xml);
         // An entry cut short by a fault in the page is left out.
-        if (!entry.target.isEmpty() && !xml.hasError()) entries.append(std::move(entry));
+        if (!entry.target.isEmpty() && !xml.hasError())
+            entries.append(std::move(entry));
     }
     return entries;
 }
@@ -53,7 +54,8 @@ QList<HelpContentsEntry> ParseHelpContents(const QByteArray& indexPage)
 {
     QXmlStreamReader xml(indexPage);
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && isContentsList(xml)) return readList(xml);
+        if (xml.readNext() == QXmlStreamReader::StartElement && isContentsList(xml))
+            return readList(xml);
     }
     return {};
 }
@@ -61,7 +63,8 @@ QList<HelpContentsEntry> ParseHelpContents(const QByteArray& indexPage)
 QList<HelpContentsEntry> ReadHelpContents(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return ParseHelpContents(file.readAll());
 }
 

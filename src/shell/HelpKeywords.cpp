@@ -10,11 +10,14 @@ QList<HelpKeyword> ParseHelpKeywords(const QByteArray& text)
     QList<HelpKeyword> keywords;
     for (const QString& rawLine : QString::fromUtf8(text).split(u'\n')) {
         const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
         const qsizetype tab = line.indexOf(u'\t');
-        if (tab < 0) continue;
+        if (tab < 0)
+            continue;
         HelpKeyword entry { line.left(tab).trimmed(), line.mid(tab + 1).trimmed() };
-        if (entry.keyword.isEmpty() || entry.target.isEmpty()) continue;
+        if (entry.keyword.isEmpty() || entry.target.isEmpty())
+            continue;
         keywords.append(std::move(entry));
     }
     std::stable_sort(keywords.begin(), keywords.end(), [](const HelpKeyword& a, const HelpKeyword& b) {
@@ -26,7 +29,8 @@ QList<HelpKeyword> ParseHelpKeywords(const QByteArray& text)
 QList<HelpKeyword> ReadHelpKeywords(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return ParseHelpKeywords(file.readAll());
 }
 

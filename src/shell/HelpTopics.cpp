@@ -20,7 +20,8 @@ constexpr std::array<std::pair<int, const char*>, 5> kTopics { {
 QString HelpTopicTarget(int topicNumber)
 {
     for (const auto& [number, target] : kTopics)
-        if (number == topicNumber) return QString::fromLatin1(target);
+        if (number == topicNumber)
+            return QString::fromLatin1(target);
     return {};
 }
 

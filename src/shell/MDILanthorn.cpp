@@ -1,6 +1,7 @@
 #include "shell/MDILanthorn.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QSplitter>
@@ -93,6 +94,15 @@ MDILanthorn::MDILanthorn(QWidget* parent)
     layout->addWidget(m_toolbarSlot);
     setCentralWidget(central);
 
+    const struct {
+        QAction* item;
+        int topic;
+    } topics[] = { { mnuQuote, 110 }, { mnuLog, 130 }, { mnuKeys, 250 }, { mnuSetting, 260 }, { mnuNotify, 270 } };
+    for (const auto& entry : topics)
+        entry.item->setProperty("helpTopic", entry.topic);
+    for (QMenu* menu : { File, mnuEdit, mnuPrefs, mnuOptions, Worlds, mnuHelp })
+        menu->installEventFilter(this);
+
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
 }
@@ -101,7 +111,8 @@ QAction* MDILanthorn::item(QMenu* menu, const char* name, const QString& caption
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
     return action;
 }
 
@@ -125,7 +136,8 @@ int MDILanthorn::inputHeight() const
 
 void MDILanthorn::setInputHeight(int pixels)
 {
-    if (m_splitter->count() < 2) return;
+    if (m_splitter->count() < 2)
+        return;
     const int total = std::max(m_splitter->height(), pixels + 1);
     m_splitter->setSizes({ total - pixels, pixels });
 }
@@ -134,6 +146,22 @@ void MDILanthorn::updateClock()
 {
     ClockText = QTime::currentTime().toString(QStringLiteral("h:mm AP"));
     mnuTime->setText(ClockText);
+}
+
+int MDILanthorn::helpTopic(const QAction* item)
+{
+    return item ? item->property("helpTopic").toInt() : 0;
+}
+
+bool MDILanthorn::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (const int topic = helpTopic(static_cast<QMenu*>(watched)->activeAction())) {
+            Q_EMIT helpTopicRequested(topic);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDILanthorn::closeEvent(QCloseEvent* event)
@@ -151,7 +179,8 @@ void MDILanthorn::resizeEvent(QResizeEvent* event)
 void MDILanthorn::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) Q_EMIT frameResized();
+    if (event->type() == QEvent::WindowStateChange)
+        Q_EMIT frameResized();
 }
 
 } // namespace lanthorn

@@ -74,13 +74,19 @@ public:
     /// Ticks every 5 seconds: the clock, and flashing while unseen activity is pending.
     QTimer* Timer1;
 
+    /// The help topic of a menu item (0 when it has none).
+    static int helpTopic(const QAction* item);
+
 Q_SIGNALS:
+    /// F1 was pressed while a menu item with a help topic was highlighted.
+    void helpTopicRequested(int topic);
     /// The frame's own close control was used.
     void closeRequested();
     /// The frame was resized, minimised or restored.
     void frameResized();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -20,9 +20,11 @@ void FillColourList(QListWidget* list)
 bool PickPaletteColour(QListWidget* list, QWidget* sample, ColourRole role)
 {
     const QListWidgetItem* item = list->currentItem();
-    if (!item) return false;
+    if (!item)
+        return false;
     const std::optional<int> index = PaletteIndexOfName(item->text());
-    if (!index) return false;
+    if (!index)
+        return false;
     SetWidgetColour(sample, role, PaletteQColor(*index));
     SetColourListValue(list, *index);
     return true;

@@ -14,6 +14,7 @@
 #include "shell/WorldWindows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
+#include "shell/frmHelp.h"
 #include "shell/frmTool.h"
 #include "worlds/ConnectionLifecycle.h"
 #include "worlds/ConvertOldSiteList.h"
@@ -61,7 +62,8 @@ void Shell::start()
 
 void Shell::setStatus(const QString& text)
 {
-    if (m_start) m_start->setStatus(text);
+    if (m_start)
+        m_start->setStatus(text);
 }
 
 void Shell::StartupWindowLoad()
@@ -113,9 +115,12 @@ void Shell::StartupWindowLoad()
 
     state.WorldStates = { WorldState {} };
 
-    if (state.Features.TriggersEnabled) setStatus(QStringLiteral("Loading Triggers."));
-    if (state.Features.GagsEnabled) setStatus(QStringLiteral("Loading Gags."));
-    if (state.Features.LogOmissionsEnabled) setStatus(QStringLiteral("Loading Log Omissions."));
+    if (state.Features.TriggersEnabled)
+        setStatus(QStringLiteral("Loading Triggers."));
+    if (state.Features.GagsEnabled)
+        setStatus(QStringLiteral("Loading Gags."));
+    if (state.Features.LogOmissionsEnabled)
+        setStatus(QStringLiteral("Loading Log Omissions."));
     setStatus(QStringLiteral("Loading Hilights."));
 
     setStatus(QStringLiteral("Loading Lanthorn."));
@@ -240,7 +245,8 @@ void Shell::LoadMainFrame()
     focusInput();
     // A host and port on the command line open the Connect window with a new site there.
     m_add->setStartArguments(m_startArguments);
-    if (m_add->isVisible()) m_add->raise();
+    if (m_add->isVisible())
+        m_add->raise();
 }
 
 frmAdd* Shell::ConnectWindow()
@@ -284,6 +290,11 @@ void Shell::wireMenus()
     connect(frame->Connect, &QAction::triggered, this, &Shell::OpenConnectWindow);
     connect(m_toolbar->cmdConnect, &QToolButton::clicked, this, &Shell::OpenConnectWindow);
     m_toolbarReady.insert(m_toolbar->cmdConnect);
+    connect(frame->Toggle, &QAction::triggered, m_worlds.get(), &WorldWindows::ToggleWorld);
+    connect(frame->mnuHelpAr[0], &QAction::triggered, this, [this] { m_services.showHelp(HelpCommand::Contents); });
+    connect(frame->mnuHelpAr[1], &QAction::triggered, this, [this] { m_services.showHelp(HelpCommand::Search); });
+    connect(frame, &MDILanthorn::helpTopicRequested, this,
+        [this](int topic) { m_services.showHelp(HelpCommand::Topic, topic); });
     connect(frame->mnuAbout, &QAction::triggered, this, [this] {
         if (!m_about) {
             m_about = std::make_unique<frmAbout>(m_services);
@@ -293,10 +304,9 @@ void Shell::wireMenus()
     });
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
-    for (QAction* later :
-        { frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView,
-            frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers, frame->mnuSetting,
-            frame->mnuEnable, frame->Toggle, frame->mnuHelpAr[0], frame->mnuHelpAr[1] })
+    for (QAction* later : { frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste,
+             frame->mnuLine, frame->mnuView, frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog,
+             frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
         later->setEnabled(false);
     EnableToolbarButtons();
 }
@@ -308,19 +318,22 @@ frmOpen* Shell::WorldWindow(int slot)
 
 void Shell::frameResized()
 {
-    if (!m_frame) return;
+    if (!m_frame)
+        return;
     if (m_frame->isMinimized())
         DisableToolbarButtons();
     else
         EnableToolbarButtons();
     m_program.state.NotifyPending = 0;
-    if (m_worlds) m_worlds->layoutAll();
+    if (m_worlds)
+        m_worlds->layoutAll();
 }
 
 void Shell::timerTick()
 {
     m_frame->updateClock();
-    if (m_program.state.NotifyPending != 0) m_services.flashWindow(m_frame.get());
+    if (m_program.state.NotifyPending != 0)
+        m_services.flashWindow(m_frame.get());
 }
 
 void Shell::RestoreMainWindowPlacement()
@@ -350,9 +363,11 @@ void Shell::SaveMainWindowPlacement()
 
 void Shell::Exit()
 {
-    if (m_ended) return;
+    if (m_ended)
+        return;
     ShowBusyPointer();
-    if (m_frame->isMinimized()) m_frame->showNormal();
+    if (m_frame->isMinimized())
+        m_frame->showNormal();
     SaveMainWindowPlacement();
     SaveFeatureSwitches(m_program);
     m_frame->hide();
@@ -363,7 +378,25 @@ void Shell::Exit()
 void Shell::endProgram()
 {
     m_ended = true;
-    if (m_endProgram) m_endProgram();
+    if (m_endProgram)
+        m_endProgram();
+}
+
+void Shell::showHelpWindow(HelpCommand command, int topic)
+{
+    if (!m_help)
+        m_help = std::make_unique<frmHelp>(nullptr, QDir(programDirectory()).filePath(QStringLiteral("help")));
+    switch (command) {
+    case HelpCommand::Contents:
+        m_help->showContents();
+        break;
+    case HelpCommand::Search:
+        m_help->showSearch();
+        break;
+    case HelpCommand::Topic:
+        m_help->showTopic(topic);
+        break;
+    }
 }
 
 void Shell::ShowBusyPointer()
@@ -399,7 +432,8 @@ void Shell::SetAlwaysOnTop(QWidget* window, bool on)
 
 void Shell::TileBackground(QWidget* window)
 {
-    if (m_bit) m_bit->TileBackground(window);
+    if (m_bit)
+        m_bit->TileBackground(window);
 }
 
 void Shell::focusInput()

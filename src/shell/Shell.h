@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UiServices.h"
+
 #include <QObject>
 #include <QSet>
 #include <functional>
@@ -17,6 +19,7 @@ class Program;
 class UiServices;
 class frmAbout;
 class frmAdd;
+class frmHelp;
 class frmAskFor;
 class frmBit;
 class frmOpen;
@@ -71,6 +74,10 @@ public:
     void TileBackground(QWidget* window);
     void focusInput();
 
+    /// Opens the program's help window on its contents, its keyword search or a topic.
+    void showHelpWindow(HelpCommand command, int topic = 0);
+    frmHelp* helpWindow() const { return m_help.get(); }
+
     /// Saves the placement and the feature switches and ends the program ("E&xit" and the
     /// frame's close control).
     void Exit();
@@ -107,6 +114,7 @@ private:
     std::unique_ptr<MDILanthorn> m_frame;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmAdd> m_add;
+    std::unique_ptr<frmHelp> m_help;
     FormIn* m_input = nullptr;
     frmTool* m_toolbar = nullptr;
     std::unique_ptr<WorldWindows> m_worlds;

@@ -25,7 +25,8 @@ WorldWindows::WorldWindows(Program& program, MDILanthorn& frame, frmTool& toolba
     , m_toolbar(toolbar)
 {
     connect(m_frame.worldArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        if (auto* window = qobject_cast<frmOpen*>(sub); window && window->isVisible()) ActivateWorldWindow(window);
+        if (auto* window = qobject_cast<frmOpen*>(sub); window && window->isVisible())
+            ActivateWorldWindow(window);
     });
     for (std::size_t i = 0; i < m_frame.mnuArray.size(); ++i)
         connect(m_frame.mnuArray[i], &QAction::triggered, this, [this, i] { worldEntryClicked(int(i)); });
@@ -53,7 +54,8 @@ QList<frmOpen*> WorldWindows::windows() const
 {
     QList<frmOpen*> created;
     for (frmOpen* window : m_windows) {
-        if (window) created.append(window);
+        if (window)
+            created.append(window);
     }
     return created;
 }
@@ -74,13 +76,16 @@ void WorldWindows::worldDisconnected(frmOpen* window)
     window->IPPort1->setConnected(false);
     window->Term->Disp(QByteArray("\x1b[1m") + "\x1b[34mDisconnected from this world." + "\r\n");
     window->setCaption(window->caption() + QStringLiteral("[Disconnected]"));
-    if (window->slot() == m_program.state.CurrentWorld) m_frame.setWindowTitle(window->caption());
-    if (focusInput) focusInput();
+    if (window->slot() == m_program.state.CurrentWorld)
+        m_frame.setWindowTitle(window->caption());
+    if (focusInput)
+        focusInput();
 }
 
 void WorldWindows::LayoutWorldWindow(frmOpen* window)
 {
-    if (!window) return;
+    if (!window)
+        return;
     const int slot = window->slot();
     const bool split = slot < m_program.state.WorldStates.size() && m_program.state.WorldStates[slot].SplitScreen;
     const QSize area = m_frame.worldArea()->viewport()->size();
@@ -91,7 +96,8 @@ void WorldWindows::LayoutWorldWindow(frmOpen* window)
 void WorldWindows::layoutAll()
 {
     for (frmOpen* window : windows()) {
-        if (window->isVisible()) LayoutWorldWindow(window);
+        if (window->isVisible())
+            LayoutWorldWindow(window);
     }
 }
 
@@ -102,19 +108,22 @@ void WorldWindows::showWorld(int slot)
     shown->show();
     m_frame.worldArea()->setActiveSubWindow(shown);
     // Activating a window that is already the active one reports nothing; it is current anyway.
-    if (m_program.state.CurrentWorld != slot) ActivateWorldWindow(shown);
+    if (m_program.state.CurrentWorld != slot)
+        ActivateWorldWindow(shown);
 }
 
 void WorldWindows::ActivateWorldWindow(frmOpen* window)
 {
     ProgramState& state = m_program.state;
     const int slot = window->slot();
-    if (slot < 0 || slot >= state.WorldStates.size()) return;
+    if (slot < 0 || slot >= state.WorldStates.size())
+        return;
     state.CurrentWorld = slot;
     m_frame.setWindowTitle(window->caption());
     m_frame.mnuDisconnect->setEnabled(window->IPPort1->Connected());
     LayoutWorldWindow(window);
-    if (state.WorldStates[slot].ActivityListed) removeActivity(slot);
+    if (state.WorldStates[slot].ActivityListed)
+        removeActivity(slot);
     updateToolbarLabels();
 }
 
@@ -151,25 +160,30 @@ void WorldWindows::renumberActivities()
     QList<WorldState>& worlds = m_program.state.WorldStates;
     for (int i = 0; i < m_toolbar.lworlds->count(); ++i) {
         const int slot = int(NumericValue(m_toolbar.lworlds->item(i)->text())) - 1;
-        if (slot >= 0 && slot < worlds.size()) worlds[slot].ActivityIndex = i;
+        if (slot >= 0 && slot < worlds.size())
+            worlds[slot].ActivityIndex = i;
     }
 }
 
 void WorldWindows::activityDoubleClicked(QListWidgetItem* item)
 {
     const int slot = int(NumericValue(item->text())) - 1;
-    if (slot < 0 || slot >= m_program.state.WorldStates.size() || !m_program.state.WorldStates[slot].InUse) return;
+    if (slot < 0 || slot >= m_program.state.WorldStates.size() || !m_program.state.WorldStates[slot].InUse)
+        return;
     showWorld(slot);
-    if (focusInput) focusInput();
+    if (focusInput)
+        focusInput();
 }
 
 void WorldWindows::worldEntryClicked(int entry)
 {
     bool ok = false;
     const int slot = m_frame.mnuArray[std::size_t(entry)]->data().toString().toInt(&ok);
-    if (!ok || slot < 0 || slot >= m_program.state.WorldStates.size()) return;
+    if (!ok || slot < 0 || slot >= m_program.state.WorldStates.size())
+        return;
     showWorld(slot);
-    if (focusInput) focusInput();
+    if (focusInput)
+        focusInput();
 }
 
 void WorldWindows::RebuildWorldList()
@@ -199,7 +213,8 @@ void WorldWindows::RebuildWorldList()
     for (int entry = k; entry < kWorldMenuEntries; ++entry)
         m_frame.mnuArray[std::size_t(entry)]->setVisible(false);
     ToggleWorld();
-    if (focusInput) focusInput();
+    if (focusInput)
+        focusInput();
 }
 
 void WorldWindows::resetSlot(int slot)
@@ -219,7 +234,8 @@ void WorldWindows::resetSlot(int slot)
         released->setCaption(QStringLiteral("Lanthorn"));
     }
     // A released world's activity entry goes too, so that no entry points at a free slot.
-    if (m_program.state.WorldStates[slot].ActivityListed) removeActivity(slot);
+    if (m_program.state.WorldStates[slot].ActivityListed)
+        removeActivity(slot);
     WorldState& world = m_program.state.WorldStates[slot];
     world.InUse = false;
     world.Logging = false;
@@ -232,13 +248,15 @@ void WorldWindows::resetSlot(int slot)
     world.PagesToChat = false;
     world.Paused = false;
     world.ReceiveBuffer.clear();
-    if (slotReset) slotReset(slot);
+    if (slotReset)
+        slotReset(slot);
 }
 
 void WorldWindows::ToggleWorld()
 {
     ProgramState& state = m_program.state;
-    if (state.LastWorldIndex == 0) return;
+    if (state.LastWorldIndex == 0)
+        return;
     state.ToggleIndex = state.CurrentWorld;
     const int n = int(state.WorldStates.size()) - 1;
     if (n == 0) {
@@ -251,10 +269,12 @@ void WorldWindows::ToggleWorld()
     const int start = state.ToggleIndex;
     while (!state.WorldStates[state.ToggleIndex].InUse) {
         state.ToggleIndex = advance(state.ToggleIndex);
-        if (state.ToggleIndex == start) return;
+        if (state.ToggleIndex == start)
+            return;
     }
     showWorld(state.ToggleIndex);
-    if (focusInput) focusInput();
+    if (focusInput)
+        focusInput();
 }
 
 void WorldWindows::siteBookReloaded()
@@ -262,10 +282,12 @@ void WorldWindows::siteBookReloaded()
     ProgramState& state = m_program.state;
     for (int slot = 0; slot < state.WorldStates.size() && slot < m_windows.size(); ++slot) {
         frmOpen* window = m_windows[slot];
-        if (!state.WorldStates[slot].InUse || !window) continue;
+        if (!state.WorldStates[slot].InUse || !window)
+            continue;
         int found = -1;
         for (int i = 0; i < state.Sites.size(); ++i) {
-            if (state.Sites[i].Name == window->openedSite.Name) found = i;
+            if (state.Sites[i].Name == window->openedSite.Name)
+                found = i;
         }
         if (found < 0) {
             state.Sites.append(window->openedSite);

@@ -129,7 +129,8 @@ void frmAskFor::writeDefaults()
 void frmAskFor::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (!m_done) Q_EMIT abandoned();
+    if (!m_done)
+        Q_EMIT abandoned();
 }
 
 } // namespace lanthorn

@@ -111,7 +111,8 @@ frmHelp::frmHelp(QWidget* parent, const QString& helpDirectory)
     connect(brwPage, &QTextBrowser::sourceChanged, this, &frmHelp::pageChanged);
     connect(tvwContents, &QTreeWidget::itemClicked, this, &frmHelp::contentsChosen);
     connect(tvwContents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (!m_followingPage) contentsChosen(item);
+        if (!m_followingPage)
+            contentsChosen(item);
     });
     connect(txtKeyword, &QLineEdit::textChanged, this, &frmHelp::filterKeywords);
     connect(txtKeyword, &QLineEdit::returnPressed, this, [this] { openKeyword(lstKeywords->currentItem()); });
@@ -136,7 +137,8 @@ void frmHelp::loadHelp()
     brwPage->clear();
     tvwContents->clear();
     lstKeywords->clear();
-    if (!m_available) return;
+    if (!m_available)
+        return;
 
     addContents(nullptr, ReadHelpContents(dir.filePath(kContentsPage)));
     for (const HelpKeyword& entry : ReadHelpKeywords(dir.filePath(kKeywordFile))) {
@@ -213,7 +215,8 @@ void frmHelp::openPage(const QString& target)
     }
     const qsizetype hash = target.indexOf(u'#');
     QUrl url = QUrl::fromLocalFile(QDir(m_directory).filePath(hash < 0 ? target : target.left(hash)));
-    if (hash >= 0) url.setFragment(target.mid(hash + 1));
+    if (hash >= 0)
+        url.setFragment(target.mid(hash + 1));
     brwPage->setSource(url);
 }
 
@@ -235,31 +238,38 @@ void frmHelp::filterKeywords(const QString& text)
         QListWidgetItem* item = lstKeywords->item(i);
         const bool shown = item->text().contains(wanted, Qt::CaseInsensitive);
         item->setHidden(!shown);
-        if (!shown) continue;
-        if (!firstShown) firstShown = item;
-        if (!firstStarting && item->text().startsWith(wanted, Qt::CaseInsensitive)) firstStarting = item;
+        if (!shown)
+            continue;
+        if (!firstShown)
+            firstShown = item;
+        if (!firstStarting && item->text().startsWith(wanted, Qt::CaseInsensitive))
+            firstStarting = item;
     }
     // A keyword that starts with the typed text is a better guess than one that merely holds it.
     QListWidgetItem* choice = firstStarting ? firstStarting : firstShown;
     lstKeywords->setCurrentItem(choice);
-    if (choice) lstKeywords->scrollToItem(choice, QAbstractItemView::PositionAtTop);
+    if (choice)
+        lstKeywords->scrollToItem(choice, QAbstractItemView::PositionAtTop);
 }
 
 void frmHelp::openKeyword(QListWidgetItem* item)
 {
-    if (!item || item->isHidden()) return;
+    if (!item || item->isHidden())
+        return;
     openPage(item->data(kTargetRole).toString());
 }
 
 void frmHelp::contentsChosen(QTreeWidgetItem* item)
 {
-    if (item) openPage(item->data(0, kTargetRole).toString());
+    if (item)
+        openPage(item->data(0, kTargetRole).toString());
 }
 
 QString frmHelp::targetOf(const QUrl& url) const
 {
     QString target = QDir(m_directory).relativeFilePath(url.toLocalFile());
-    if (url.hasFragment()) target += u'#' + url.fragment();
+    if (url.hasFragment())
+        target += u'#' + url.fragment();
     return target;
 }
 
@@ -270,9 +280,11 @@ void frmHelp::pageChanged(const QUrl& url)
     const QString page = exact.section(u'#', 0, 0);
     QTreeWidgetItem* found = nullptr;
     for (QTreeWidgetItemIterator it(tvwContents); *it && !found; ++it)
-        if ((*it)->data(0, kTargetRole).toString() == exact) found = *it;
+        if ((*it)->data(0, kTargetRole).toString() == exact)
+            found = *it;
     for (QTreeWidgetItemIterator it(tvwContents); *it && !found; ++it)
-        if ((*it)->data(0, kTargetRole).toString() == page) found = *it;
+        if ((*it)->data(0, kTargetRole).toString() == page)
+            found = *it;
 
     m_followingPage = true;
     tvwContents->collapseAll();

@@ -81,7 +81,8 @@ void ConnectionLifecycle::ConnectByName(const QString& name)
     // Only the stored sites: Sites may also hold the record of a deleted site still being played.
     const QList<SiteRecord>& sites = m_program.state.Sites;
     for (int i = 0; i < m_connectWindow.siteBook().count() && i < sites.size(); ++i) {
-        if (name == sites[i].Name.toLower()) site = i;
+        if (name == sites[i].Name.toLower())
+            site = i;
     }
     if (site < 0) {
         m_program.ShowMessage(QStringLiteral("Couldn't find ") + name + QStringLiteral(" in your defined list."),
@@ -184,17 +185,20 @@ void ConnectionLifecycle::ConnectWorld(int slot, int site, Origin origin)
         deadline->deleteLater();
     };
     connect(connection, &TcpConnection::connectedEvent, this, [=, this] {
-        if (*done) return;
+        if (*done)
+            return;
         end();
         connected(slot, site, origin);
     });
     connect(connection, &TcpConnection::connectFailed, this, [=, this](int number, const QString& description) {
-        if (*done) return;
+        if (*done)
+            return;
         end();
         failed(slot, origin, number, description);
     });
     connect(deadline, &QTimer::timeout, this, [=, this] {
-        if (*done) return;
+        if (*done)
+            return;
         end();
         connection->setConnected(false);
         window->hide();
@@ -229,7 +233,8 @@ void ConnectionLifecycle::connected(int slot, int site, Origin origin)
 
 void ConnectionLifecycle::failed(int slot, Origin origin, int errorNumber, const QString& description, bool hideWindow)
 {
-    if (hideWindow) m_worlds.window(slot)->hide();
+    if (hideWindow)
+        m_worlds.window(slot)->hide();
     if (errorNumber != 0) {
         const int kind
             = errorNumber == ErrorNumber::ConnectInProgress ? MessageKind::Critical : MessageKind::Information;
@@ -252,7 +257,8 @@ void ConnectionLifecycle::finish(int slot, Origin origin, bool ok)
         m_steps.enableToolbarButtons();
     } else {
         m_steps.restorePointer();
-        if (ok) m_steps.focusInput();
+        if (ok)
+            m_steps.focusInput();
     }
     Q_EMIT attemptFinished(slot, ok);
 }
@@ -260,7 +266,8 @@ void ConnectionLifecycle::finish(int slot, Origin origin, bool ok)
 void ConnectionLifecycle::SendLogin(int slot, int site)
 {
     const SiteRecord& record = m_program.state.Sites[site];
-    if (record.UserId.trimmed().isEmpty()) return;
+    if (record.UserId.trimmed().isEmpty())
+        return;
     TcpConnection* connection = m_worlds.window(slot)->IPPort1;
     try {
         if (record.Type == kSiteTypeMush) {

@@ -85,7 +85,8 @@ int SiteBookStore::LoadSiteBook()
         // A count beyond any list the program writes: there is no book to trust.
         total = 0;
     }
-    if (total < 1) return 0;
+    if (total < 1)
+        return 0;
 
     sites.resize(total);
     m_unreadable.resize(total);
@@ -122,7 +123,8 @@ void SiteBookStore::LoadSite(const QString& name, int i)
     site.TBColor = read.integer(QStringLiteral("TBColor"), QString::number(state.Screen.TBColor));
     site.BoldANSI = read.integer(QStringLiteral("BoldANSI"), QStringLiteral("1"));
 
-    if (m_unreadable.size() <= i) m_unreadable.resize(i + 1);
+    if (m_unreadable.size() <= i)
+        m_unreadable.resize(i + 1);
     m_unreadable[i] = read.unreadable;
 }
 
@@ -163,7 +165,8 @@ int SiteBookStore::DeleteSite(const QString& name)
     int kept = 0;
     for (int i = 0; i < m_count; ++i) {
         if (sites[i].Name == name) {
-            if (!IsProgramSection(name)) m_program.WriteIniString(name, std::nullopt, std::nullopt);
+            if (!IsProgramSection(name))
+                m_program.WriteIniString(name, std::nullopt, std::nullopt);
         } else {
             m_program.WriteIniString(kSitesSection, SiteKey(kept), sites[i].Name);
             ++kept;
@@ -184,7 +187,8 @@ QStringList SiteBookStore::names() const
 int SiteBookStore::firstIndexOf(const QString& name) const
 {
     for (int i = 0; i < m_count; ++i) {
-        if (m_program.state.Sites[i].Name == name) return i;
+        if (m_program.state.Sites[i].Name == name)
+            return i;
     }
     return -1;
 }
@@ -192,7 +196,8 @@ int SiteBookStore::firstIndexOf(const QString& name) const
 int SiteBookStore::lastIndexOf(const QString& name) const
 {
     for (int i = m_count - 1; i >= 0; --i) {
-        if (m_program.state.Sites[i].Name == name) return i;
+        if (m_program.state.Sites[i].Name == name)
+            return i;
     }
     return -1;
 }
@@ -213,8 +218,10 @@ void SiteBookStore::repair(int i)
     site.FontSize = font.size >= 1 && font.size <= 32767 ? int(std::lround(font.size)) : 10;
     site.TFColor = 0;
     site.TBColor = 15;
-    if (site.Type != kSiteTypeMud) site.Type = kSiteTypeMush;
-    if (i < m_unreadable.size()) m_unreadable[i] = false;
+    if (site.Type != kSiteTypeMud)
+        site.Type = kSiteTypeMush;
+    if (i < m_unreadable.size())
+        m_unreadable[i] = false;
 }
 
 } // namespace lanthorn

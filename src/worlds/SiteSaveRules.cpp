@@ -14,9 +14,11 @@ constexpr std::array kProgramSections { "Settings", "Setup", "Sites", "Keys", "G
 
 bool IsPortNumber(const QString& port)
 {
-    if (port.isEmpty() || port.size() > 5) return false;
+    if (port.isEmpty() || port.size() > 5)
+        return false;
     for (QChar c : port) {
-        if (c < u'0' || c > u'9') return false;
+        if (c < u'0' || c > u'9')
+            return false;
     }
     const int value = port.toInt();
     return value >= 1 && value <= 65535;
@@ -43,26 +45,33 @@ std::optional<QString> NameRefusal(const QString& name)
 bool IsProgramSection(const QString& name)
 {
     for (const char* section : kProgramSections) {
-        if (name.compare(QLatin1String(section), Qt::CaseInsensitive) == 0) return true;
+        if (name.compare(QLatin1String(section), Qt::CaseInsensitive) == 0)
+            return true;
     }
     return false;
 }
 
 std::optional<QString> SaveRefusal(const QString& name, const SiteFields& fields, const QStringList& storedNames)
 {
-    if (name.isEmpty()) return QStringLiteral("Please name this site first.");
-    if (auto refusal = NameRefusal(name)) return refusal;
+    if (name.isEmpty())
+        return QStringLiteral("Please name this site first.");
+    if (auto refusal = NameRefusal(name))
+        return refusal;
 
     const QString host = fields.Host.trimmed();
-    if (host.isEmpty()) return QStringLiteral("Saved records must have a Host Address. \nPlease Enter One.");
+    if (host.isEmpty())
+        return QStringLiteral("Saved records must have a Host Address. \nPlease Enter One.");
     if (host.contains(u' ') || host.contains(u'\t'))
         return QStringLiteral("A Hostname cannot contain blanks. Please correct the Hostname.");
 
     const QString port = fields.Port.trimmed();
-    if (port.isEmpty()) return QStringLiteral("Saved records must have a Port Address. \nPlease Enter One.");
-    if (!IsPortNumber(port)) return QStringLiteral("The Port must be a whole number from 1 to 65535.");
+    if (port.isEmpty())
+        return QStringLiteral("Saved records must have a Port Address. \nPlease Enter One.");
+    if (!IsPortNumber(port))
+        return QStringLiteral("The Port must be a whole number from 1 to 65535.");
 
-    if (WordCount(fields.Password) > 1) return QStringLiteral("The Password should only be one word.");
+    if (WordCount(fields.Password) > 1)
+        return QStringLiteral("The Password should only be one word.");
 
     if (!storedNames.contains(name)) {
         for (const QString& stored : storedNames) {

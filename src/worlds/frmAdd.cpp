@@ -27,7 +27,8 @@ const QColor kSavedColour(0, 0, 0);
 QFont FontOf(const FontSpec& spec)
 {
     QFont font(spec.name);
-    if (spec.size > 0) font.setPointSizeF(spec.size);
+    if (spec.size > 0)
+        font.setPointSizeF(spec.size);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     return font;
@@ -54,7 +55,8 @@ frmAdd::frmAdd(Program& program, UiServices& ui, QWidget* parent)
 void frmAdd::connectHandlers()
 {
     connect(cmbWorlds, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) ShowSite();
+        if (row >= 0)
+            ShowSite();
     });
     // A click on the entry that is already selected shows it again as well.
     connect(cmbWorlds, &QListWidget::itemClicked, this, [this] { ShowSite(); });
@@ -79,7 +81,8 @@ void frmAdd::connectHandlers()
 
 void frmAdd::setStartArguments(const QString& arguments)
 {
-    if (arguments.isEmpty()) return;
+    if (arguments.isEmpty())
+        return;
     show();
     cmdNew_Click();
     txtHost->setText(GetWord(arguments, 1));
@@ -110,7 +113,8 @@ void frmAdd::LoadSiteBook()
             SortedListItem::addTo(cmbWorlds, m_program.state.Sites[i].Name);
     }
     emit siteBookLoaded();
-    if (cmbWorlds->count() == 0) return;
+    if (cmbWorlds->count() == 0)
+        return;
     cmbWorlds->setCurrentRow(0);
     ShowSite();
 }
@@ -123,22 +127,26 @@ void frmAdd::SaveSite(const QString& name)
 void frmAdd::DeleteSite()
 {
     const QString name = txtName->text();
-    if (m_program.AskYesNo(QStringLiteral("Are you sure you want to delete ") + name + u'?', 0) == 0) return;
+    if (m_program.AskYesNo(QStringLiteral("Are you sure you want to delete ") + name + u'?', 0) == 0)
+        return;
     m_program.settings.clearLastError();
     m_store.DeleteSite(name);
     const bool failed = m_program.settings.lastError() != 0;
     LoadSiteBook();
-    if (failed) reportWriteFailure(name + QStringLiteral(" may not have been deleted"));
+    if (failed)
+        reportWriteFailure(name + QStringLiteral(" may not have been deleted"));
 }
 
 void frmAdd::SelectSite(const QString& name)
 {
     const QList<QListWidgetItem*> matches = cmbWorlds->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (matches.isEmpty()) return;
+    if (matches.isEmpty())
+        return;
     // findItems answers in list order; the first in the list is the one to select.
     QListWidgetItem* first = matches.first();
     for (QListWidgetItem* item : matches) {
-        if (cmbWorlds->row(item) < cmbWorlds->row(first)) first = item;
+        if (cmbWorlds->row(item) < cmbWorlds->row(first))
+            first = item;
     }
     if (cmbWorlds->currentItem() == first)
         ShowSite();
@@ -149,9 +157,11 @@ void frmAdd::SelectSite(const QString& name)
 void frmAdd::ShowSite()
 {
     const QListWidgetItem* selected = cmbWorlds->currentItem();
-    if (!selected) return;
+    if (!selected)
+        return;
     const int i = m_store.firstIndexOf(selected->text());
-    if (i < 0) return;
+    if (i < 0)
+        return;
     const SiteRecord& site = m_program.state.Sites[i];
 
     txtName->setText(site.Name);
@@ -202,7 +212,8 @@ void frmAdd::ShowSite()
 void frmAdd::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) cmbWorlds->setFocus();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        cmbWorlds->setFocus();
 }
 
 void frmAdd::closeEvent(QCloseEvent* event)
@@ -214,7 +225,8 @@ void frmAdd::closeEvent(QCloseEvent* event)
 
 void frmAdd::cmbWorlds_DblClick(QListWidgetItem* item)
 {
-    if (item) cmbWorlds->setCurrentItem(item);
+    if (item)
+        cmbWorlds->setCurrentItem(item);
     ShowSite();
     cmdConnect_Click();
 }
@@ -234,14 +246,16 @@ void frmAdd::OpType_Click()
 
 void frmAdd::FC_Click(int row)
 {
-    if (row < 0) return;
+    if (row < 0)
+        return;
     markUnsaved();
     PickPaletteColour(FC, lblColor, ColourRole::Text);
 }
 
 void frmAdd::BC_Click(int row)
 {
-    if (row < 0) return;
+    if (row < 0)
+        return;
     markUnsaved();
     PickPaletteColour(BC, lblColor, ColourRole::Background);
 }

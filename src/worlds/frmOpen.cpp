@@ -70,7 +70,8 @@ void frmOpen::layoutDisplays(bool chatShown, int chatHeight, bool scrollBars)
     const QSize area = m_body->size();
     const int termHeight = std::max(0, chatShown ? area.height() - chatHeight : area.height());
     Term->setGeometry(0, 0, area.width(), termHeight);
-    if (Term->lineHeight() > 0) Term->setRows(std::max(1, int(std::lround(double(termHeight) / Term->lineHeight()))));
+    if (Term->lineHeight() > 0)
+        Term->setRows(std::max(1, int(std::lround(double(termHeight) / Term->lineHeight()))));
     if (chatShown) {
         Chat->setGeometry(0, termHeight, area.width(), std::min(chatHeight, area.height()));
         Chat->show();

@@ -30,11 +30,14 @@ QStringList LinesOf(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
-    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
     QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // the line end of the last line
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line
     for (QString& line : lines) {
-        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
     }
     return lines;
 }
@@ -88,7 +91,8 @@ void frmSites::Open()
 void frmSites::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_ui.setAlwaysOnTop(this, true);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_ui.setAlwaysOnTop(this, true);
 }
 
 void frmSites::resizeEvent(QResizeEvent* event)
@@ -110,7 +114,8 @@ void frmSites::closeEvent(QCloseEvent* event)
 
 void frmSites::Sites_DblClick(QListWidgetItem* item)
 {
-    if (!item || m_fileMissing) return; // the notice line is no site
+    if (!item || m_fileMissing)
+        return; // the notice line is no site
     const QString line = item->text();
     m_ui.setAlwaysOnTop(this, false);
     emit sitePicked(line);

@@ -115,7 +115,8 @@ protected:
             display, &TerminalDisplay::keyDown, [this](int code, int shift) { keysDown.emplace_back(code, shift); });
         QObject::connect(display, &TerminalDisplay::keyPress, [this](QString& text) {
             offered.append(text);
-            if (take) text.clear();
+            if (take)
+                text.clear();
         });
     }
 

@@ -201,7 +201,8 @@ TEST_F(TcpConnectionFlow, PauseFromTheHandlerStopsAtOnce)
 {
     connectTo(world);
     QObject::connect(&connection, &TcpConnection::dataIn, [this](QByteArray& text, bool) {
-        if (text.startsWith("pause")) connection.setAcceptData(false);
+        if (text.startsWith("pause"))
+            connection.setAcceptData(false);
     });
     world.sendRaw("one\npause\ntwo\nthree\n");
     ASSERT_TRUE(waitForUnits(2));
@@ -299,7 +300,8 @@ TEST_F(TcpConnectionLifecycle, WorldClosingDuringANestedLoopWaitsForTheHandler)
 {
     connectTo(world);
     QObject::connect(&connection, &TcpConnection::dataIn, [&](QByteArray& text, bool) {
-        if (text != "ask") return;
+        if (text != "ask")
+            return;
         QEventLoop modal;
         QTimer::singleShot(300, &modal, &QEventLoop::quit);
         modal.exec();
@@ -330,7 +332,8 @@ TEST_F(TcpConnectionLifecycle, ClosingFromTheHandlerStopsDelivery)
 {
     connectTo(world);
     QObject::connect(&connection, &TcpConnection::dataIn, [this](QByteArray& text, bool) {
-        if (text == "quit") connection.setConnected(false);
+        if (text == "quit")
+            connection.setConnected(false);
     });
     connection.sendData("last words\r\n");
     world.sendRaw("one\nquit\ntwo\n");

@@ -48,25 +48,32 @@ PageFacts readPage(const QString& path)
     }
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
         const QXmlStreamAttributes attributes = xml.attributes();
         const QString name = xml.name().toString();
         for (const char* anchorAttribute : { "id", "name" }) {
             const QString anchor = attributes.value(QLatin1String(anchorAttribute)).toString();
-            if (anchor.isEmpty() || (QLatin1String(anchorAttribute) == QLatin1String("name") && name != u"a")) continue;
-            if (facts.anchors.contains(anchor)) facts.duplicateAnchors.append(anchor);
+            if (anchor.isEmpty() || (QLatin1String(anchorAttribute) == QLatin1String("name") && name != u"a"))
+                continue;
+            if (facts.anchors.contains(anchor))
+                facts.duplicateAnchors.append(anchor);
             facts.anchors.insert(anchor);
         }
         for (const char* linkAttribute : { "href", "src" })
             if (attributes.hasAttribute(QLatin1String(linkAttribute)))
                 facts.links.append(attributes.value(QLatin1String(linkAttribute)).toString());
-        if (name == u"h1") ++facts.headings;
-        if (name == u"title") facts.title = xml.readElementText();
-        if (name == u"link" && attributes.value(QLatin1String("href")) == u"style.css") facts.linksStyleSheet = true;
+        if (name == u"h1")
+            ++facts.headings;
+        if (name == u"title")
+            facts.title = xml.readElementText();
+        if (name == u"link" && attributes.value(QLatin1String("href")) == u"style.css")
+            facts.linksStyleSheet = true;
         if (name == u"script" || name == u"iframe" || name == u"object" || name == u"style")
             facts.forbiddenElements.append(name);
     }
-    if (xml.hasError()) facts.error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    if (xml.hasError())
+        facts.error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
     return facts;
 }
 
@@ -87,12 +94,14 @@ const std::map<QString, PageFacts>& pages()
 QString unresolved(const QString& target, const QString& fromPage)
 {
     const QUrl url(target);
-    if (!url.scheme().isEmpty()) return QStringLiteral("leaves the help (") + url.scheme() + u')';
+    if (!url.scheme().isEmpty())
+        return QStringLiteral("leaves the help (") + url.scheme() + u')';
     const QString file = url.path().isEmpty() ? fromPage : url.path();
     if (file == u"style.css")
         return QFile::exists(QDir(kHelpDir).filePath(file)) ? QString() : QStringLiteral("missing");
     const auto page = pages().find(file);
-    if (page == pages().end()) return QStringLiteral("no such page");
+    if (page == pages().end())
+        return QStringLiteral("no such page");
     if (url.hasFragment() && !page->second.anchors.contains(url.fragment()))
         return QStringLiteral("no anchor ") + url.fragment() + QStringLiteral(" on ") + file;
     return {};
@@ -222,7 +231,8 @@ TEST(HelpKeywordIndex, EveryMenuAndMenuItemOfTheMainFrameHasAKeyword)
         }
         EXPECT_TRUE(keywords.contains((title + QStringLiteral(" menu")).toCaseFolded())) << title.toStdString();
         for (QAction* item : top->menu()->actions()) {
-            if (item->isSeparator() || !item->isVisible()) continue; // the world entries fill in at run time
+            if (item->isSeparator() || !item->isVisible())
+                continue; // the world entries fill in at run time
             ++items;
             const QString caption = item->text().remove(u'&');
             EXPECT_TRUE(keywords.contains(caption.toCaseFolded()))

@@ -37,7 +37,8 @@ protected:
     {
         const QUrl url = help.brwPage->source();
         QString target = QDir(kHelpDir).relativeFilePath(url.toLocalFile());
-        if (url.hasFragment()) target += u'#' + url.fragment();
+        if (url.hasFragment())
+            target += u'#' + url.fragment();
         return target;
     }
 
@@ -45,7 +46,8 @@ protected:
     {
         QStringList shown;
         for (int i = 0; i < help.lstKeywords->count(); ++i)
-            if (!help.lstKeywords->item(i)->isHidden()) shown.append(help.lstKeywords->item(i)->text());
+            if (!help.lstKeywords->item(i)->isHidden())
+                shown.append(help.lstKeywords->item(i)->text());
         return shown;
     }
 
@@ -194,7 +196,8 @@ TEST_F(HelpWindowTest, TheContentsTreeOpensPagesAndBackAndForwardWalkThem)
 
     QTreeWidgetItem* triggers = nullptr;
     for (QTreeWidgetItemIterator it(help.tvwContents); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toString() == u"triggers.html") triggers = *it;
+        if ((*it)->data(0, Qt::UserRole).toString() == u"triggers.html")
+            triggers = *it;
     ASSERT_NE(triggers, nullptr);
     help.tvwContents->setCurrentItem(triggers);
     EXPECT_EQ(shownTarget(), "triggers.html");

@@ -6,15 +6,18 @@
 #include "shell/Twips.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
+#include "shell/frmHelp.h"
 #include "shell/frmTool.h"
 #include "worlds/frmAdd.h"
 #include "worlds/frmOpen.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -430,6 +433,35 @@ TEST_F(StartupTest, ConnectMenuAndToolbarShowTheConnectWindowOnTop)
     add->hide();
     shell->toolbar()->cmdConnect->click();
     EXPECT_TRUE(add->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupTest, HelpItemsAndF1OnAHighlightedItemOpenTheProgramsHelp)
+{
+    setUpAsReturningPlayer();
+    startShell();
+    MDILanthorn* frame = shell->mainFrame();
+    frame->mnuHelpAr[0]->trigger();
+    frame->mnuHelpAr[1]->trigger();
+    frame->mnuOptions->popup(QPoint(0, 0));
+    frame->mnuOptions->setActiveAction(frame->mnuNotify);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame->mnuOptions, &f1);
+    frame->mnuOptions->setActiveAction(frame->mnuConfirm);
+    QCoreApplication::sendEvent(frame->mnuOptions, &f1);
+    frame->mnuOptions->hide();
+
+    const QList<QPair<HelpCommand, int>> expected { { HelpCommand::Contents, 0 }, { HelpCommand::Search, 0 },
+        { HelpCommand::Topic, 270 } };
+    EXPECT_EQ(services.helpRequests, expected) << "an item without a topic opens nothing";
+
+    shell->showHelpWindow(HelpCommand::Contents);
+    ASSERT_NE(shell->helpWindow(), nullptr);
+    EXPECT_TRUE(shell->helpWindow()->isVisible());
+    EXPECT_EQ(shell->helpWindow()->windowTitle(), "Lanthorn Help");
 }
 
 } // namespace

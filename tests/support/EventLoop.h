@@ -12,9 +12,11 @@ inline bool waitFor(const std::function<bool()>& condition, int milliseconds = 5
 {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
-        if (deadline.hasExpired()) return false;
+        if (deadline.hasExpired())
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        if (!condition()) QThread::msleep(1);
+        if (!condition())
+            QThread::msleep(1);
     }
     return true;
 }

@@ -8,7 +8,8 @@ int FakeServices::messageBox(const MessageBoxRequest& request)
 {
     messages.append({ request.text, request.title, request.icon, request.buttons, request.defaultButton });
     if (script.empty()) {
-        if (strict) ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();
+        if (strict)
+            ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();
         return request.defaultButton;
     }
     const int answer = script.front();

@@ -5,7 +5,8 @@ namespace lanthorn::testing {
 namespace {
 template <typename T> std::optional<T> next(std::deque<std::optional<T>>& script)
 {
-    if (script.empty()) return std::nullopt;
+    if (script.empty())
+        return std::nullopt;
     auto answer = script.front();
     script.pop_front();
     return answer;
@@ -40,7 +41,8 @@ std::optional<QColor> FakeUiServices::chooseColour(QWidget*, const QColor&)
 
 void FakeUiServices::setAlwaysOnTop(QWidget* window, bool on)
 {
-    if (!window) return;
+    if (!window)
+        return;
     onTopRequests.append({ window->objectName(), on });
     // Like the real service: the window ends up shown, without being activated.
     window->setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -50,7 +52,8 @@ void FakeUiServices::setAlwaysOnTop(QWidget* window, bool on)
 bool FakeUiServices::isOnTop(const QWidget* window) const
 {
     for (auto it = onTopRequests.crbegin(); it != onTopRequests.crend(); ++it) {
-        if (it->first == window->objectName()) return it->second;
+        if (it->first == window->objectName())
+            return it->second;
     }
     return false;
 }

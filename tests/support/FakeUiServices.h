@@ -35,7 +35,7 @@ public:
     void flashWindow(QWidget*) override { ++flashes; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
-    void showHelp(HelpCommand command) override { helpRequests.append(command); }
+    void showHelp(HelpCommand command, int topic = 0) override { helpRequests.append({ command, topic }); }
 
     /// Whether the last always-on-top request for the window switched it on.
     bool isOnTop(const QWidget* window) const;
@@ -45,7 +45,7 @@ public:
     std::deque<std::optional<QColor>> colourAnswers;
     QList<RecordedDialog> dialogs;
     QList<QPair<QString, bool>> onTopRequests; // object name of the window, on
-    QList<HelpCommand> helpRequests;
+    QList<QPair<HelpCommand, int>> helpRequests;
     QString clipboard;
     int flashes = 0;
 };

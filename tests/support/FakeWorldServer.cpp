@@ -27,7 +27,8 @@ quint16 localPort(int fd)
 {
     sockaddr_in address {};
     socklen_t size = sizeof address;
-    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) return 0;
+    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        return 0;
     return ntohs(address.sin_port);
 }
 
@@ -37,7 +38,8 @@ FakeWorldServer::FakeWorldServer(Mode mode, QObject* parent)
     : QObject(parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &FakeWorldServer::acceptPending);
-    if (mode == Mode::NeverAnswers) m_server.setListenBacklogSize(0);
+    if (mode == Mode::NeverAnswers)
+        m_server.setListenBacklogSize(0);
     if (!m_server.listen(QHostAddress::LocalHost, 0)) {
         ADD_FAILURE() << "fake world cannot listen: " << m_server.errorString().toStdString();
         return;
@@ -62,13 +64,15 @@ void FakeWorldServer::fillListenQueue()
     constexpr int kMaxFillers = 8;
     for (int i = 0; i < kMaxFillers; ++i) {
         const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        if (fd < 0) break;
+        if (fd < 0)
+            break;
         m_fillers.push_back(fd);
         const sockaddr_in address = loopback(port());
         ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
         m_fillerPorts.append(localPort(fd));
         pollfd waiting { fd, POLLOUT, 0 };
-        if (::poll(&waiting, 1, 300) == 0) return;
+        if (::poll(&waiting, 1, 300) == 0)
+            return;
     }
     ADD_FAILURE() << "fake world could not fill its listen queue; connects will not hang";
 }
@@ -89,7 +93,8 @@ quint16 FakeWorldServer::refusedPort()
     static const quint16 port = [] {
         const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
         const sockaddr_in address = loopback(0);
-        if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return quint16(0);
+        if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            return quint16(0);
         return localPort(fd);
     }();
     return port;
@@ -108,7 +113,8 @@ void FakeWorldServer::acceptPending()
         client->socket = socket;
         Client* const raw = client.get();
         connect(socket, &QIODevice::readyRead, this, [raw] {
-            if (raw->reading) raw->received += raw->socket->readAll();
+            if (raw->reading)
+                raw->received += raw->socket->readAll();
         });
         connect(socket, &QAbstractSocket::disconnected, this, [raw] { raw->open = false; });
     }
@@ -173,22 +179,26 @@ bool FakeWorldServer::waitForReceived(const QByteArray& text, int index, int mil
 
 void FakeWorldServer::clearReceived(int index)
 {
-    if (Client* const c = client(index)) c->received.clear();
+    if (Client* const c = client(index))
+        c->received.clear();
 }
 
 void FakeWorldServer::setReading(bool reading, int index)
 {
     Client* const c = client(index);
-    if (!c) return;
+    if (!c)
+        return;
     c->reading = reading;
     // A small read buffer that nobody empties stops Qt from taking more from the network.
     c->socket->setReadBufferSize(reading ? 0 : 4096);
-    if (reading) c->received += c->socket->readAll();
+    if (reading)
+        c->received += c->socket->readAll();
 }
 
 void FakeWorldServer::closeClient(int index)
 {
-    if (Client* const c = client(index)) c->socket->disconnectFromHost();
+    if (Client* const c = client(index))
+        c->socket->disconnectFromHost();
 }
 
 } // namespace lanthorn::testing

@@ -76,7 +76,8 @@ protected:
     {
         QStringList entries;
         for (QAction* entry : shell->mainFrame()->mnuArray) {
-            if (entry->isVisible()) entries.append(entry->text());
+            if (entry->isVisible())
+                entries.append(entry->text());
         }
         return entries;
     }

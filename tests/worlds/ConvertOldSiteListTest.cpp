@@ -13,7 +13,8 @@ protected:
     void storeOldEntry(int i, const QString& line, const QString& type)
     {
         setIni("Sites", "World" + QString::number(i), line);
-        if (!type.isNull()) setIni("Sites", "Type" + QString::number(i), type);
+        if (!type.isNull())
+            setIni("Sites", "Type" + QString::number(i), type);
     }
 };
 

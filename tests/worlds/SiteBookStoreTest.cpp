@@ -39,7 +39,8 @@ protected:
                 inside = line == '[' + section.toUtf8() + ']';
                 continue;
             }
-            if (inside && line.contains('=')) keys.append(QString::fromUtf8(line.left(line.indexOf('='))));
+            if (inside && line.contains('='))
+                keys.append(QString::fromUtf8(line.left(line.indexOf('='))));
         }
         return keys;
     }
