@@ -5,6 +5,7 @@
 #include "core/StartupSettings.h"
 #include "core/frmBit.h"
 #include "core/frmStart.h"
+#include "input/CommandActions.h"
 #include "input/FormIn.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
@@ -215,6 +216,17 @@ void Shell::LoadMainFrame()
     m_frame->setToolbar(m_toolbar);
     m_worlds = std::make_unique<WorldWindows>(m_program, *m_frame, *m_toolbar);
     m_worlds->focusInput = [this] { focusInput(); };
+    m_actions = std::make_unique<CommandActions>(m_program, m_services, *m_frame, *m_toolbar, *m_worlds,
+        CommandActions::Hooks {
+            [this] { ShowBusyPointer(); },
+            [this] { RestorePointer(); },
+            [this] { focusInput(); },
+            [this] { Exit(); },
+            {},
+            {},
+            {},
+            {},
+        });
 
     setStatus(QStringLiteral("Loading Lanthorn......"));
     m_input = new FormIn(m_program);
@@ -291,6 +303,17 @@ void Shell::wireMenus()
     connect(m_toolbar->cmdConnect, &QToolButton::clicked, this, &Shell::OpenConnectWindow);
     m_toolbarReady.insert(m_toolbar->cmdConnect);
     connect(frame->Toggle, &QAction::triggered, m_worlds.get(), &WorldWindows::ToggleWorld);
+    connect(frame->mnuClose, &QAction::triggered, m_actions.get(), &CommandActions::CloseWorld);
+    connect(frame->mnuDisconnect, &QAction::triggered, m_actions.get(), &CommandActions::DisconnectWorld);
+    const struct {
+        QToolButton* button;
+        void (CommandActions::*action)();
+    } buttons[] = { { m_toolbar->cmdPause, &CommandActions::TogglePause },
+        { m_toolbar->cmdLook, &CommandActions::look }, { m_toolbar->cmdWHO, &CommandActions::who } };
+    for (const auto& entry : buttons) {
+        connect(entry.button, &QToolButton::clicked, m_actions.get(), entry.action);
+        m_toolbarReady.insert(entry.button);
+    }
     connect(frame->mnuHelpAr[0], &QAction::triggered, this, [this] { m_services.showHelp(HelpCommand::Contents); });
     connect(frame->mnuHelpAr[1], &QAction::triggered, this, [this] { m_services.showHelp(HelpCommand::Search); });
     connect(frame, &MDILanthorn::helpTopicRequested, this,
@@ -304,9 +327,9 @@ void Shell::wireMenus()
     });
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
-    for (QAction* later : { frame->mnuClose, frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste,
-             frame->mnuLine, frame->mnuView, frame->mnuGag, frame->mnuHilites, frame->mnuKeys, frame->mnuLog,
-             frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
+    for (QAction* later :
+        { frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView, frame->mnuGag,
+            frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
         later->setEnabled(false);
     EnableToolbarButtons();
 }

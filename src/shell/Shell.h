@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace lanthorn {
 
+class CommandActions;
 class ConnectionLifecycle;
 class FormIn;
 class WorldWindows;
@@ -84,6 +85,8 @@ public:
 
     /// The world windows, the Worlds menu and the activity list.
     WorldWindows& worlds() const { return *m_worlds; }
+    /// The actions the menus, the toolbar and the input line share.
+    CommandActions& actions() const { return *m_actions; }
     /// Connecting worlds (exists once the Connect window is loaded).
     ConnectionLifecycle& lifecycle() const { return *m_lifecycle; }
 
@@ -119,6 +122,7 @@ private:
     frmTool* m_toolbar = nullptr;
     std::unique_ptr<WorldWindows> m_worlds;
     std::unique_ptr<ConnectionLifecycle> m_lifecycle;
+    std::unique_ptr<CommandActions> m_actions;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 

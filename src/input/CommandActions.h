@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace lanthorn {
+
+class MDILanthorn;
+class Program;
+class UiServices;
+class WorldWindows;
+class frmOpen;
+class frmTool;
+
+/// The actions the menus, the toolbar and the input line share. They act on the current world.
+class CommandActions : public QObject {
+    Q_OBJECT
+public:
+    /// What the actions need of the rest of the program.
+    struct Hooks {
+        std::function<void()> showBusyPointer;
+        std::function<void()> restorePointer;
+        std::function<void()> focusInput;
+        /// Saves the placement and the feature switches and ends the program.
+        std::function<void()> saveAndEnd;
+        /// Shows the send history window.
+        std::function<void()> showSendHistory;
+        /// Loads a filter list into memory after its feature was switched on.
+        std::function<void()> loadGagList;
+        std::function<void()> loadTriggerList;
+        std::function<void()> loadLogOmissions;
+    };
+
+    CommandActions(Program& program, UiServices& services, MDILanthorn& frame, frmTool& toolbar, WorldWindows& worlds,
+        Hooks hooks);
+
+    /// Sends a line (plus CR LF) to a slot's world; raises LanthornError (25058) when the world
+    /// is not connected.
+    void sendLine(int slot, const QString& line);
+    void sendLine(int slot, const QByteArray& line);
+    bool isConnected(int slot);
+
+    void ToggleWorld();
+    void CloseWorld();
+    void DisconnectWorld();
+    void ToggleLogging();
+    void OpenGagEditor();
+    void OpenTriggerEditor();
+    void OpenLogOptions();
+    void OpenQuoteWindow();
+    void ShowSendHistory();
+    void QuitProgram();
+    void ShowChatPane();
+    void HideChatPane();
+    /// "/chat", "/puppet" and "/pages".
+    void toggleChatPane();
+    void togglePuppets();
+    void togglePages();
+    void TogglePause();
+    /// The toolbar's look and WHO buttons.
+    void look();
+    void who();
+
+private:
+    frmOpen* current();
+    void closeCurrent(bool onlyDisableWhenUnconnected);
+    void offerFeature(int& feature, const QString& question, const QString& missingEditor,
+        const std::function<void()>& load, bool busy);
+
+    Program& m_program;
+    UiServices& m_services;
+    MDILanthorn& m_frame;
+    frmTool& m_toolbar;
+    WorldWindows& m_worlds;
+    Hooks m_hooks;
+};
+
+} // namespace lanthorn
