@@ -1,15 +1,18 @@
 #pragma once
 
+#include "core/LanthornError.h"
 #include "incoming/IncomingMainFrame.h"
 #include "incoming/IncomingWorldWindow.h"
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 namespace lanthorn::testing {
 
-/// A main frame for the incoming pipeline that records every call.
+/// A main frame for the incoming pipeline that records every call. Set logFailure to make the
+/// log writer raise that error.
 class FakeMainFrame : public IncomingMainFrame {
 public:
     bool isMinimized() const override { return minimized; }
@@ -22,7 +25,11 @@ public:
     }
     void GrabResult(const QByteArray& line) override { grabs.append(line); }
     void RebuildWorldList() override { ++rebuilds; }
-    void LogLine(const QByteArray& plain, int slot) override { logged.append({ plain, slot }); }
+    void LogLine(const QByteArray& plain, int slot) override
+    {
+        if (logFailure) throw *logFailure;
+        logged.append({ plain, slot });
+    }
     void WhoCapture(const QByteArray& text, IncomingWorldWindow& window) override
     {
         whoCaptured.append({ text, window.slot() });
@@ -36,6 +43,7 @@ public:
     QList<QByteArray> grabs;
     int rebuilds = 0;
     QList<std::pair<QByteArray, int>> logged;
+    std::optional<LanthornError> logFailure;
     QList<std::pair<QByteArray, int>> whoCaptured;
     QList<int> whoCancelled;
 };
