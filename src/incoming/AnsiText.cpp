@@ -4,18 +4,6 @@
 
 namespace lanthorn {
 
-qsizetype EscapeSequenceEnd(QByteArrayView text, qsizetype pos)
-{
-    const qsizetype n = text.size();
-    if (pos + 1 >= n) return -1;
-    if (text[pos + 1] != '[') return pos + 1;
-    for (qsizetype i = pos + 2; i < n; ++i) {
-        const char c = text[i];
-        if (c >= '@' && c <= '~') return i + 1;
-    }
-    return -1;
-}
-
 PlainText DerivePlainText(const QByteArray& text)
 {
     const char* data = text.constData();

@@ -17,7 +17,17 @@ inline constexpr char Esc = 27;
 /// The end (one past the last byte) of the escape sequence whose ESC stands at pos. ESC "["
 /// runs to its final byte ("@" to "~"); ESC before any other character is the ESC alone (the
 /// character after it is ordinary text). -1 when the text ends before the sequence does.
-qsizetype EscapeSequenceEnd(QByteArrayView text, qsizetype pos);
+inline qsizetype EscapeSequenceEnd(QByteArrayView text, qsizetype pos)
+{
+    const qsizetype n = text.size();
+    if (pos + 1 >= n) return -1;
+    if (text[pos + 1] != '[') return pos + 1;
+    for (qsizetype i = pos + 2; i < n; ++i) {
+        const char c = text[i];
+        if (c >= '@' && c <= '~') return i + 1;
+    }
+    return -1;
+}
 
 /// A unit's text without its escape sequences.
 struct PlainText {

@@ -42,7 +42,6 @@ public:
 private:
     void writeMush(const QByteArray& text, const DisplaySettings& settings, TextDisplay& target);
     void writeMud(const QByteArray& text, const DisplaySettings& settings, TextDisplay& term);
-    void flush(TextDisplay& target);
 
     QByteArray m_hilited;
     QByteArray m_line;

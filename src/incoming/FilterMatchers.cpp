@@ -56,7 +56,7 @@ void FilterMatchers::reportFailures(const PatternList& list, const QString& mess
         m_program.ShowMessage(message + QString::number(failure.number) + failure.description, MessageKind::Warning);
 }
 
-bool FilterMatchers::IsGagged(const TextProbe& text)
+bool FilterMatchers::IsGagged(const QByteArray& text)
 {
     if (changed(m_gagSource, m_program.state.GagList)) {
         m_gags = PatternList(patternsOf(m_gagSource.entries));
@@ -74,7 +74,7 @@ bool FilterMatchers::IsOmitted(const QByteArray& text)
     return m_omissions.firstMatch(text) >= 0;
 }
 
-std::optional<TriggerEntry> FilterMatchers::FindTrigger(const TextProbe& text)
+std::optional<TriggerEntry> FilterMatchers::FindTrigger(const QByteArray& text)
 {
     if (changed(m_triggerSource, m_program.state.TriggerList)) {
         QList<QByteArray> patterns;

@@ -28,14 +28,13 @@ public:
     explicit FilterMatchers(Program& program);
 
     /// Whether the text matches a gag (the first match decides).
-    bool IsGagged(const TextProbe& text);
-    bool IsGagged(const QByteArray& text) { return IsGagged(TextProbe(text)); }
+    bool IsGagged(const QByteArray& text);
 
     /// Whether the plain text about to be logged matches a log omission.
     bool IsOmitted(const QByteArray& text);
 
     /// The first trigger in list order that the text matches.
-    std::optional<TriggerEntry> FindTrigger(const TextProbe& text);
+    std::optional<TriggerEntry> FindTrigger(const QByteArray& text);
 
     const HiliteSet& hilites();
 

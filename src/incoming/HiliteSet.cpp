@@ -1,6 +1,7 @@
 #include "incoming/HiliteSet.h"
 
 #include "incoming/AnsiText.h"
+#include "incoming/ByteAppender.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,39 +16,29 @@ const QByteArray kClosing = QByteArrayLiteral("\x1b[0m");
 
 HiliteSet::HiliteSet(const QList<HiliteEntry>& entries)
 {
+    std::vector<QByteArray> texts;
     for (const HiliteEntry& entry : entries) {
         if (entry.Text.isEmpty()) continue;
-        const int index = int(m_entries.size());
         m_entries.push_back({ entry.Text, QByteArrayLiteral("\x1b[3") + entry.ColorCode + 'm', entry.WholeLine });
-        const auto first = static_cast<unsigned char>(entry.Text[0]);
-        m_byFirstByte[first].push_back(index);
-        m_firstBytes[first >> 6] |= std::uint64_t(1) << (first & 63);
+        texts.push_back(entry.Text);
     }
+    m_searcher = MultiSearcher(texts);
 }
 
-void HiliteSet::findOccurrences(const QByteArray& text, std::vector<Occurrence>& found) const
+void HiliteSet::findOccurrences(const QByteArray& text, Occurrences& found) const
 {
-    const char* data = text.constData();
-    const int n = int(text.size());
-    int pos = 0;
+    const auto* data = reinterpret_cast<const unsigned char*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
     while (pos < n) {
         if (data[pos] == Ctl::Esc) {
-            const qsizetype end = EscapeSequenceEnd(text, pos);
-            if (end < 0) return;
-            pos = int(end);
+            pos = EscapeSequenceEnd(text, pos);
+            if (pos < 0) return;
             continue;
         }
         const void* esc = std::memchr(data + pos, Ctl::Esc, std::size_t(n - pos));
-        const int runEnd = esc ? int(static_cast<const char*>(esc) - data) : n;
-        for (int p = pos; p < runEnd; ++p) {
-            const auto b = static_cast<unsigned char>(data[p]);
-            if (!((m_firstBytes[b >> 6] >> (b & 63)) & 1U)) continue;
-            for (const int e : m_byFirstByte[b]) {
-                const QByteArray& h = m_entries[std::size_t(e)].text;
-                if (p + h.size() <= runEnd && std::memcmp(data + p, h.constData(), std::size_t(h.size())) == 0)
-                    found.push_back({ e, p });
-            }
-        }
+        const qsizetype runEnd = esc ? static_cast<const unsigned char*>(esc) - data : n;
+        m_searcher.search(data, pos, runEnd, [&](int entry, qsizetype start) { found.append({ entry, int(start) }); });
         pos = runEnd;
     }
 }
@@ -55,24 +46,57 @@ void HiliteSet::findOccurrences(const QByteArray& text, std::vector<Occurrence>&
 bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
 {
     if (m_entries.empty() || text.isEmpty()) return false;
-    std::vector<Occurrence> found;
+    Occurrences found;
     findOccurrences(text, found);
     if (found.empty()) return false;
-    std::stable_sort(
-        found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) { return a.entry < b.entry; });
+
+    // The usual case: occurrences apart from each other, of entries that colour only their
+    // text. Every one of them is taken, and they were found in the order of their places.
+    bool apart = true;
+    int lastEnd = -1;
+    qsizetype size = text.size();
+    for (const Occurrence& occurrence : found) {
+        const Entry& entry = m_entries[std::size_t(occurrence.entry)];
+        if (entry.wholeLine || occurrence.start < lastEnd) {
+            apart = false;
+            break;
+        }
+        lastEnd = occurrence.start + int(entry.text.size());
+        size += entry.opening.size() + kClosing.size();
+    }
+    if (!apart) return applyOverlapping(text, found, out);
+
+    out.truncate(0);
+    ByteAppender writer(out, size);
+    int previous = 0;
+    for (const Occurrence& occurrence : found) {
+        const Entry& entry = m_entries[std::size_t(occurrence.entry)];
+        writer.append(text.constData() + previous, occurrence.start - previous).append(entry.opening);
+        writer.append(entry.text).append(kClosing);
+        previous = occurrence.start + int(entry.text.size());
+    }
+    writer.append(text.constData() + previous, text.size() - previous);
+    return true;
+}
+
+bool HiliteSet::applyOverlapping(const QByteArray& text, Occurrences& found, QByteArray& out) const
+{
+    std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
+        return a.entry != b.entry ? a.entry < b.entry : a.start < b.start;
+    });
 
     // Play the entries in list order. An entry's occurrence is taken unless it overlaps the
     // previous one it took or spans a place where an earlier entry inserted a sequence.
     const int n = int(text.size());
-    std::vector<int> splits; // places of earlier insertions, sorted
-    std::vector<int> added;
-    std::vector<Insertion> insertions;
+    QVarLengthArray<int, 64> splits; // places of earlier insertions, sorted
+    QVarLengthArray<int, 32> added;
+    QVarLengthArray<Insertion, 64> insertions;
     int order = 0;
     const auto spansSplit = [&](int start, int end) {
         const auto it = std::upper_bound(splits.begin(), splits.end(), start);
         return it != splits.end() && *it < end;
     };
-    for (std::size_t i = 0; i < found.size();) {
+    for (qsizetype i = 0; i < found.size();) {
         const int e = found[i].entry;
         const Entry& entry = m_entries[std::size_t(e)];
         const int length = int(entry.text.size());
@@ -96,8 +120,9 @@ bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
             lastEnd = end;
         }
         if (!added.empty()) {
-            const auto middle = splits.insert(splits.end(), added.begin(), added.end());
-            std::inplace_merge(splits.begin(), middle, splits.end());
+            const qsizetype before = splits.size();
+            splits.append(added.constData(), added.size());
+            std::inplace_merge(splits.begin(), splits.begin() + before, splits.end());
         }
     }
 
@@ -109,15 +134,18 @@ bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
         return a.front ? a.order > b.order : a.order < b.order;
     });
 
+    qsizetype size = n;
+    for (const Insertion& insertion : insertions)
+        size += insertion.opening ? m_entries[std::size_t(insertion.entry)].opening.size() : kClosing.size();
     out.truncate(0);
-    out.reserve(n + qsizetype(insertions.size()) * 6);
+    ByteAppender writer(out, size);
     int previous = 0;
     for (const Insertion& insertion : insertions) {
-        out.append(text.constData() + previous, insertion.position - previous);
-        out.append(insertion.opening ? m_entries[std::size_t(insertion.entry)].opening : kClosing);
+        writer.append(text.constData() + previous, insertion.position - previous);
+        writer.append(insertion.opening ? m_entries[std::size_t(insertion.entry)].opening : kClosing);
         previous = insertion.position;
     }
-    out.append(text.constData() + previous, n - previous);
+    writer.append(text.constData() + previous, n - previous);
     return true;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "incoming/MultiSearcher.h"
 
 #include <QByteArray>
 #include <QList>
-#include <array>
-#include <cstdint>
+#include <QVarLengthArray>
 #include <vector>
 
 namespace lanthorn {
@@ -48,12 +48,13 @@ private:
         bool opening;
     };
 
-    void findOccurrences(const QByteArray& text, std::vector<Occurrence>& found) const;
+    using Occurrences = QVarLengthArray<Occurrence, 64>;
+    void findOccurrences(const QByteArray& text, Occurrences& found) const;
+    /// The general case: occurrences that overlap, or whole-line entries.
+    bool applyOverlapping(const QByteArray& text, Occurrences& found, QByteArray& out) const;
 
     std::vector<Entry> m_entries;
-    // Entries whose text starts with a byte, and the bytes that start any entry.
-    std::array<std::vector<int>, 256> m_byFirstByte;
-    std::array<std::uint64_t, 4> m_firstBytes {};
+    MultiSearcher m_searcher; // finds the texts of all entries at once
 };
 
 /// Hilite helper for one-off use: the text with the given list's hilites inserted.

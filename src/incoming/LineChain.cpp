@@ -11,7 +11,6 @@
 #include "incoming/Triggers.h"
 
 #include <QScopeGuard>
-#include <optional>
 
 namespace lanthorn {
 
@@ -20,6 +19,14 @@ namespace {
 /// An escape fragment longer than this is no sequence a world would send; it is dropped
 /// rather than carried, so that a world cannot make the carry grow without end.
 constexpr qsizetype kLongestCarry = 256;
+
+bool containsBellOrTab(const QByteArray& text)
+{
+    bool found = false;
+    for (const char c : text)
+        found |= (c == Ctl::Bel) | (c == Ctl::Tab);
+    return found;
+}
 
 } // namespace
 
@@ -77,6 +84,7 @@ void LineChain::dispatch(IncomingWorldWindow& window, QByteArray text, bool endO
 
 void LineChain::takeCarry(int slot, QByteArray& text)
 {
+    if (m_carries.isEmpty()) return;
     const auto carry = m_carries.find(slot);
     if (carry == m_carries.end()) return;
     text.prepend(*carry);
@@ -109,8 +117,7 @@ void LineChain::ProcessMushLine(QByteArray text, IncomingWorldWindow& window, co
     ProgramState& state = m_program.state;
     const int slot = window.slot();
     takeCarry(slot, text);
-    if (text.contains(Ctl::Bel) || text.contains(Ctl::Tab))
-        text = ExpandBellsAndTabs(std::move(text), m_program.services);
+    if (containsBellOrTab(text)) text = ExpandBellsAndTabs(std::move(text), m_program.services);
     if (text.startsWith("1234")) {
         m_frame.GrabResult(text);
         return;
@@ -120,20 +127,9 @@ void LineChain::ProcessMushLine(QByteArray text, IncomingWorldWindow& window, co
     if (state.world(slot).Logging) m_frame.LogLine(plain, slot);
     AppendToReceiveBuffer(state.world(slot).ReceiveBuffer, "\r\n", plain);
 
-    // Gags see the received text, triggers the plain text; they share one probe when the two
-    // are the same.
-    std::optional<TextProbe> received;
-    if (state.Features.GagsEnabled != 0) {
-        received.emplace(text);
-        if (m_filters.IsGagged(*received)) return;
-    }
-    if (state.Features.TriggersEnabled != 0) {
-        if (received && plain.isSharedWith(text)) {
-            RunTriggers(m_program, m_filters, *received, window);
-        } else {
-            RunTriggers(m_program, m_filters, TextProbe(plain), window);
-        }
-    }
+    // Gags see the received text, triggers the plain text.
+    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text)) return;
+    if (state.Features.TriggersEnabled != 0) RunTriggers(m_program, m_filters, plain, window);
 
     if (state.Features.WhoWindowEnabled != 0 && window.whoArmed()) {
         if (slot == state.CurrentWorld) {
@@ -164,10 +160,8 @@ void LineChain::ProcessMudChunk(QByteArray text, IncomingWorldWindow& window, co
     AppendToReceiveBuffer(state.world(slot).ReceiveBuffer, {}, plain);
 
     // Gags and triggers both see the received chunk.
-    std::optional<TextProbe> received;
-    if (state.Features.GagsEnabled != 0 || state.Features.TriggersEnabled != 0) received.emplace(text);
-    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(*received)) return;
-    if (state.Features.TriggersEnabled != 0) RunTriggers(m_program, m_filters, *received, window);
+    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text)) return;
+    if (state.Features.TriggersEnabled != 0) RunTriggers(m_program, m_filters, text, window);
 
     if (slot != state.CurrentWorld) MarkNewActivity(m_program, m_frame, window, site);
     activityNotice(window);

@@ -1,10 +1,12 @@
 #include "incoming/ReceiveBuffer.h"
 
+#include "incoming/ByteAppender.h"
+
 namespace lanthorn {
 
 void AppendToReceiveBuffer(QByteArray& buffer, QByteArrayView lineEnd, QByteArrayView text)
 {
-    buffer.append(lineEnd).append(text);
+    ByteAppender(buffer, lineEnd.size() + text.size()).append(lineEnd).append(text);
     if (buffer.size() <= kReceiveBufferLimit) return;
 
     // Keep at most limit - slack bytes, starting after a line feed; when no line starts in

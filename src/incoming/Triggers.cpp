@@ -17,12 +17,12 @@ QByteArray TriggerReaction(const TriggerEntry& trigger, const QByteArray& text)
     return reaction.replace('|', word);
 }
 
-void RunTriggers(Program& program, FilterMatchers& filters, const TextProbe& text, IncomingWorldWindow& window)
+void RunTriggers(Program& program, FilterMatchers& filters, const QByteArray& text, IncomingWorldWindow& window)
 {
     const std::optional<TriggerEntry> trigger = filters.FindTrigger(text);
     if (!trigger) return;
     try {
-        window.send(TriggerReaction(*trigger, text.text().toByteArray()) + "\r\n");
+        window.send(TriggerReaction(*trigger, text) + "\r\n");
     } catch (const LanthornError& error) {
         program.ShowMessage(
             kTriggerErrorMessage + QString::number(error.number()) + error.description(), MessageKind::Warning);

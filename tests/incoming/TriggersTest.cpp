@@ -43,7 +43,7 @@ protected:
     FilterMatchers filters { program };
     FakeWorldWindow world;
 
-    void run(const QByteArray& text) { RunTriggers(program, filters, TextProbe(text), world); }
+    void run(const QByteArray& text) { RunTriggers(program, filters, text, world); }
 };
 
 TEST_F(RunTriggersTest, OnlyTheFirstMatchingTriggerSends)
@@ -92,7 +92,7 @@ TEST_F(RunTriggersTest, InvalidPatternsAreReportedOncePerListChange)
             [&](const QByteArray& p) {
                 program.state.TriggerList = { { "[abc", "no", 0 }, { p, "yes", 0 } };
             },
-            [&](const QByteArray& t) { return filters.FindTrigger(TextProbe(t)).has_value(); }, kTriggerErrorMessage },
+            [&](const QByteArray& t) { return filters.FindTrigger(t).has_value(); }, kTriggerErrorMessage },
     };
     for (const ListCase& list : lists) {
         services.messages.clear();

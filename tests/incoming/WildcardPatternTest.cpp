@@ -232,6 +232,13 @@ TEST(PatternList, FirstMatchIsTheFirstPatternThatMatchesAndSkipsInvalidOnes)
     EXPECT_EQ(list.firstMatch(QByteArrayView("<Public> hi")), 3);
     EXPECT_EQ(list.firstMatch(QByteArrayView("")), 4);
     EXPECT_EQ(PatternList({ " " }).firstMatch(QByteArrayView("")), -1);
+
+    // Keys at odd and even places, of many different bytes.
+    const PatternList many({ "*ab*", "*cd*", "*ef*", "*gh*", "*ij*", "*kl*", "x*yz" });
+    EXPECT_EQ(many.firstMatch(QByteArrayView("xxkl")), 5);
+    EXPECT_EQ(many.firstMatch(QByteArrayView("klab")), 0);
+    EXPECT_EQ(many.firstMatch(QByteArrayView("x yz")), 6);
+    EXPECT_EQ(many.firstMatch(QByteArrayView("a b c d")), -1);
     EXPECT_EQ(PatternList().firstMatch(QByteArrayView("x")), -1);
 }
 
