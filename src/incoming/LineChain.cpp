@@ -22,10 +22,10 @@ constexpr qsizetype kLongestCarry = 256;
 
 bool containsBellOrTab(const QByteArray& text)
 {
-    bool found = false;
+    int found = 0;
     for (const char c : text)
-        found |= (c == Ctl::Bel) | (c == Ctl::Tab);
-    return found;
+        found |= int(c == Ctl::Bel) | int(c == Ctl::Tab);
+    return found != 0;
 }
 
 } // namespace

@@ -42,8 +42,8 @@ PatternList::PatternList(const QList<QByteArray>& patterns)
             if (entry.key != kNoKey) {
                 if (!m_keys) m_keys = std::make_unique<std::array<std::uint64_t, 1024>>();
                 (*m_keys)[std::size_t(entry.key) >> 6] |= std::uint64_t(1) << (entry.key & 63);
-                m_keyBytes[std::size_t(entry.key) >> 8] = true;
-                m_keyBytes[std::size_t(entry.key) & 0xFF] = true;
+                m_keyBytes[std::size_t(entry.key) >> 8] = 1;
+                m_keyBytes[std::size_t(entry.key) & 0xFF] = 1;
                 m_keyOwners.emplace_back(std::uint16_t(entry.key), std::uint32_t(position));
             } else {
                 m_keyless.back() |= std::uint64_t(1) << (position % 64);

@@ -45,7 +45,7 @@ private:
     std::vector<Entry> m_entries;
     QList<Failure> m_failures;
     std::vector<std::uint64_t> m_keyless; // one bit per entry without a key: always tried
-    std::array<bool, 256> m_keyBytes {}; // bytes that are part of a key
+    std::array<std::uint8_t, 256> m_keyBytes {}; // 1 for the bytes that are part of a key
     std::unique_ptr<std::array<std::uint64_t, 1024>> m_keys; // one bit per byte pair that is a key
     std::vector<std::pair<std::uint16_t, std::uint32_t>> m_keyOwners; // (key, entry), sorted
 };
