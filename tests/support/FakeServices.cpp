@@ -7,6 +7,10 @@ namespace lanthorn::testing {
 int FakeServices::messageBox(const MessageBoxRequest& request)
 {
     messages.append({ request.text, request.title, request.icon, request.buttons, request.defaultButton });
+    if (whileShown) {
+        const RecordedMessage shown = messages.last();
+        whileShown(shown);
+    }
     if (script.empty()) {
         if (strict)
             ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();

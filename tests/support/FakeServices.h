@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <functional>
 
 namespace lanthorn::testing {
 
@@ -33,6 +34,9 @@ public:
 
     QList<RecordedMessage> messages;
     std::deque<int> script;
+    /// Runs while a box is shown, before it is answered: what other events the program
+    /// handles while it waits for the user.
+    std::function<void(const RecordedMessage&)> whileShown;
     bool strict = false;
     int beeps = 0;
 };

@@ -1,0 +1,260 @@
+// Speed of the incoming text pipeline: the wildcard matcher's worst case, the pieces of the
+// display step, and the whole chain on a MUSH flood with realistic filter lists.
+#include "MushCorpus.h"
+#include "core/Program.h"
+#include "incoming/AnsiText.h"
+#include "incoming/HiliteSet.h"
+#include "incoming/IncomingMainFrame.h"
+#include "incoming/IncomingWorldWindow.h"
+#include "incoming/LineChain.h"
+#include "incoming/PatternList.h"
+#include "incoming/WildcardPattern.h"
+#include "incoming/WordWrap.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace lanthorn;
+
+namespace {
+
+QList<QByteArray> g_corpus;
+
+const QList<QByteArray>& corpus()
+{
+    if (g_corpus.isEmpty()) g_corpus = bench::MakeMushCorpus(200000);
+    return g_corpus;
+}
+
+// The filter lists of the flood benchmark's scenario b: 50 gags and 50 triggers that never
+// match (each holds a marker the text never has) and 20 hilites that match often.
+const char* const kMarkers[] = { "zzq", "qxz", "vvk", "jjw", "xqk" };
+const char* const kGagTemplates[]
+    = { "* pages: *%1*", "<Spam> *%1*", "* has connected from *.%1", "From afar, * %1*", "<%1> *", "* says, \"*%1*\"",
+          "* whispers, *%1*", "*%1* has disconnected.", "You sense that * is looking for you in *%1*", "GAME: *%1*" };
+const char* const kTriggerTemplates[]
+    = { "* says, *%1*", "* pages: %1 *", "<Public> * %1*", "* tells you: *%1*", "*%1* arrives from *", "Your * %1 *",
+          "* gives you * %1*", "* has challenged you to *%1*", "*%1* mail from *", "MAIL: * %1*" };
+const char* const kHilites[] = { "Alice", "Bob", "Carol", "Dave", "Eve", "Grace", "Heidi", "Olivia", "says", "pages",
+    "Public", "OOC", "door", "sword", "tavern", "harbor", "night", "light", "north", "captain" };
+
+QList<PatternEntry> benchGags()
+{
+    QList<PatternEntry> gags;
+    for (const char* marker : kMarkers) {
+        for (const char* pattern : kGagTemplates)
+            gags.append({ QString::fromLatin1(pattern).arg(QLatin1String(marker)).toUtf8() });
+    }
+    return gags;
+}
+
+QList<TriggerEntry> benchTriggers()
+{
+    QList<TriggerEntry> triggers;
+    for (const char* marker : kMarkers) {
+        for (const char* pattern : kTriggerTemplates)
+            triggers.append(
+                { QString::fromLatin1(pattern).arg(QLatin1String(marker)).toUtf8(), QByteArray("think ") + marker, 0 });
+    }
+    triggers.append({ "BENCH-END *", "bench-done |", 2 });
+    return triggers;
+}
+
+QList<HiliteEntry> benchHilites()
+{
+    QList<HiliteEntry> hilites;
+    int i = 0;
+    for (const char* text : kHilites)
+        hilites.append({ text, QByteArray::number(1 + i++ % 7), false });
+    return hilites;
+}
+
+class NullServices : public CoreServices {
+public:
+    int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
+    void beep() override { }
+};
+
+class NullDisplay : public TextDisplay {
+public:
+    void Disp(const QByteArray& text) override { bytes += text.size(); }
+    void setForeColor(int) override { }
+    void setBackColor(int) override { }
+    qint64 bytes = 0;
+};
+
+class NullWorld : public IncomingWorldWindow {
+public:
+    int slot() const override { return 0; }
+    int siteIndex() const override { return 0; }
+    TextDisplay& term() override { return display; }
+    TextDisplay& chat() override { return display; }
+    QString caption() const override { return QStringLiteral("1 Bench"); }
+    void send(const QByteArray&) override { ++sent; }
+    bool whoArmed() const override { return false; }
+    void disarmWho() override { }
+    NullDisplay display;
+    int sent = 0;
+};
+
+class NullFrame : public IncomingMainFrame {
+public:
+    bool isMinimized() const override { return false; }
+    bool notifyChecked() const override { return false; }
+    void setCaption(const QString&) override { }
+    int AddActivity(const QString&) override { return 0; }
+    void GrabResult(const QByteArray&) override { }
+    void RebuildWorldList() override { }
+};
+
+/// A program with one MUSH world (wrap at 80, indent 2, bold colours) and the scenario's lists.
+struct BenchProgram {
+    QTemporaryDir dir;
+    NullServices services;
+    Program program { dir.path(), services };
+    NullFrame frame;
+    NullWorld world;
+    LineChain chain { program, frame };
+
+    explicit BenchProgram(bool lists)
+    {
+        SiteRecord site;
+        site.Name = "Bench";
+        site.Type = kSiteTypeMush;
+        site.WordWrap = true;
+        site.WrapAt = 80;
+        site.Indent = 2;
+        site.TFColor = 7;
+        site.BoldANSI = 1;
+        program.state.Sites = { site };
+        program.state.WorldStates[0].InUse = true;
+        program.state.Features.GagsEnabled = 1;
+        program.state.Features.TriggersEnabled = 1;
+        program.state.TriggerList = { { "BENCH-END *", "bench-done |", 2 } };
+        if (lists) {
+            program.state.GagList = benchGags();
+            program.state.TriggerList = benchTriggers();
+            program.state.HiliteList = benchHilites();
+        }
+    }
+};
+
+void BM_MatcherWorstCase(benchmark::State& state)
+{
+    const QByteArray text(10000, 'a');
+    const WildcardPattern pattern("*a*a*a*a*a*a*b");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pattern.matches(text));
+}
+BENCHMARK(BM_MatcherWorstCase)->Unit(benchmark::kMicrosecond);
+
+void BM_MatcherWorstCaseCompiledEachTime(benchmark::State& state)
+{
+    const QByteArray text(10000, 'a');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Matches(text, "*a*a*a*a*a*a*b"));
+}
+BENCHMARK(BM_MatcherWorstCaseCompiledEachTime)->Unit(benchmark::kMicrosecond);
+
+// Lists and "?" take the general path, which walks text and pattern together.
+void BM_MatcherWorstCaseGeneral(benchmark::State& state)
+{
+    const QByteArray text(10000, 'a');
+    const WildcardPattern pattern("*?a*a*a*a*a*a*[b]");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pattern.matches(text));
+}
+BENCHMARK(BM_MatcherWorstCaseGeneral)->Unit(benchmark::kMicrosecond);
+
+void BM_PlainText(benchmark::State& state)
+{
+    const QList<QByteArray>& lines = corpus();
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DerivePlainText(lines[i]));
+        i = (i + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PlainText);
+
+void BM_GagListNeverMatching(benchmark::State& state)
+{
+    QList<QByteArray> patterns;
+    for (const PatternEntry& gag : benchGags())
+        patterns.append(gag.Text);
+    const PatternList gags(patterns);
+    const QList<QByteArray>& lines = corpus();
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(gags.firstMatch(QByteArrayView(lines[i])));
+        i = (i + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_GagListNeverMatching);
+
+void BM_Hilites(benchmark::State& state)
+{
+    const HiliteSet hilites(benchHilites());
+    const QList<QByteArray>& lines = corpus();
+    QByteArray out;
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hilites.apply(lines[i], out));
+        i = (i + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Hilites);
+
+void BM_WordWrap(benchmark::State& state)
+{
+    const QList<QByteArray>& lines = corpus();
+    QByteArray out;
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WordWrapInto(lines[i], 80, 2, out));
+        i = (i + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WordWrap);
+
+// The whole chain, one MUSH line per data-in event, into a display that keeps nothing.
+// Argument: 1 with the scenario's gag, trigger and hilite lists, 0 with only one trigger.
+void BM_ChainThroughput(benchmark::State& state)
+{
+    BenchProgram bench(state.range(0) != 0);
+    const QList<QByteArray>& lines = corpus();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        for (const QByteArray& line : lines) {
+            bench.chain.DataIn(bench.world, line, true);
+            bytes += line.size() + 1;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * lines.size());
+    state.SetBytesProcessed(bytes);
+    state.counters["sent"] = bench.world.sent;
+    benchmark::DoNotOptimize(bench.world.display.bytes);
+}
+BENCHMARK(BM_ChainThroughput)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    // --corpus=FILE runs on a corpus file (one line per LF) instead of the generated one.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith("--corpus=")) g_corpus = bench::ReadCorpusFile(QString::fromLocal8Bit(arg.mid(9)));
+    }
+    corpus(); // made before any measurement
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <cstring>
+
+namespace lanthorn {
+
+/// Appends to a QByteArray through a pointer: room is made in large steps instead of once per
+/// piece, and the array is cut to what was written by finish() (or when the appender ends).
+class ByteAppender {
+public:
+    /// Starts after the array's current contents, with room for `expected` more bytes.
+    ByteAppender(QByteArray& out, qsizetype expected)
+        : m_out(out)
+        , m_used(out.size())
+    {
+        m_out.resize(m_used + expected);
+    }
+    ~ByteAppender() { finish(); }
+    ByteAppender(const ByteAppender&) = delete;
+    ByteAppender& operator=(const ByteAppender&) = delete;
+
+    ByteAppender& append(const char* data, qsizetype size)
+    {
+        if (size > 0) {
+            std::memcpy(room(size), data, std::size_t(size));
+            m_used += size;
+        }
+        return *this;
+    }
+    ByteAppender& append(QByteArrayView bytes) { return append(bytes.data(), bytes.size()); }
+    ByteAppender& append(qsizetype count, char c)
+    {
+        if (count > 0) {
+            std::memset(room(count), c, std::size_t(count));
+            m_used += count;
+        }
+        return *this;
+    }
+
+    qsizetype size() const { return m_used; }
+
+    /// Empties the array (keeping its room) and appends from its start again.
+    void restart() { m_used = 0; }
+
+    /// Cuts the array to what was written; the appender may go on appending afterwards.
+    QByteArray& finish()
+    {
+        if (m_out.size() != m_used) m_out.resize(m_used);
+        return m_out;
+    }
+
+private:
+    char* room(qsizetype size)
+    {
+        if (m_used + size > m_out.size()) m_out.resize(qMax(m_out.size() * 2, m_used + size));
+        return m_out.data() + m_used;
+    }
+
+    QByteArray& m_out;
+    qsizetype m_used;
+};
+
+} // namespace lanthorn
