@@ -5,12 +5,16 @@
 #include "core/StartupSettings.h"
 #include "core/frmBit.h"
 #include "core/frmStart.h"
+#include "editors/FilterListLoaders.h"
+#include "incoming/LineChain.h"
 #include "input/CommandActions.h"
 #include "input/FormIn.h"
+#include "platform/TcpConnection.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
 #include "shell/FontSpecs.h"
 #include "shell/MDILanthorn.h"
+#include "shell/MainFrameForIncoming.h"
 #include "shell/Twips.h"
 #include "shell/WorldWindows.h"
 #include "shell/frmAbout.h"
@@ -116,13 +120,20 @@ void Shell::StartupWindowLoad()
 
     state.WorldStates = { WorldState {} };
 
-    if (state.Features.TriggersEnabled)
+    if (state.Features.TriggersEnabled) {
         setStatus(QStringLiteral("Loading Triggers."));
-    if (state.Features.GagsEnabled)
+        LoadTriggerList(m_program);
+    }
+    if (state.Features.GagsEnabled) {
         setStatus(QStringLiteral("Loading Gags."));
-    if (state.Features.LogOmissionsEnabled)
+        LoadGagList(m_program);
+    }
+    if (state.Features.LogOmissionsEnabled) {
         setStatus(QStringLiteral("Loading Log Omissions."));
+        LoadLogOmissions(m_program);
+    }
     setStatus(QStringLiteral("Loading Hilights."));
+    LoadHiliteList(m_program);
 
     setStatus(QStringLiteral("Loading Lanthorn."));
     LoadMainFrame();
@@ -216,6 +227,15 @@ void Shell::LoadMainFrame()
     m_frame->setToolbar(m_toolbar);
     m_worlds = std::make_unique<WorldWindows>(m_program, *m_frame, *m_toolbar);
     m_worlds->focusInput = [this] { focusInput(); };
+    m_incomingFrame = std::make_unique<MainFrameForIncoming>(*m_frame, *m_worlds);
+    m_chain = std::make_unique<LineChain>(m_program, *m_incomingFrame);
+    m_worlds->slotReset = [this](int slot) { m_chain->ResetWorld(slot); };
+    connect(m_worlds.get(), &WorldWindows::windowCreated, this, [this](frmOpen* window) {
+        connect(window->IPPort1, &TcpConnection::dataIn, this, [this, window](QByteArray& text, bool endOfLine) {
+            m_chain->DataIn(*window, text, endOfLine);
+            text.clear();
+        });
+    });
     m_actions = std::make_unique<CommandActions>(m_program, m_services, *m_frame, *m_toolbar, *m_worlds,
         CommandActions::Hooks {
             [this] { ShowBusyPointer(); },
@@ -223,9 +243,9 @@ void Shell::LoadMainFrame()
             [this] { focusInput(); },
             [this] { Exit(); },
             {},
-            {},
-            {},
-            {},
+            [this] { LoadGagList(m_program); },
+            [this] { LoadTriggerList(m_program); },
+            [this] { LoadLogOmissions(m_program); },
         });
 
     setStatus(QStringLiteral("Loading Lanthorn......"));

@@ -13,6 +13,8 @@ namespace lanthorn {
 
 class CommandActions;
 class ConnectionLifecycle;
+class LineChain;
+class MainFrameForIncoming;
 class FormIn;
 class WorldWindows;
 class MDILanthorn;
@@ -85,6 +87,8 @@ public:
 
     /// The world windows, the Worlds menu and the activity list.
     WorldWindows& worlds() const { return *m_worlds; }
+    /// The road of received text to the displays.
+    LineChain& chain() const { return *m_chain; }
     /// The actions the menus, the toolbar and the input line share.
     CommandActions& actions() const { return *m_actions; }
     /// Connecting worlds (exists once the Connect window is loaded).
@@ -123,6 +127,8 @@ private:
     std::unique_ptr<WorldWindows> m_worlds;
     std::unique_ptr<ConnectionLifecycle> m_lifecycle;
     std::unique_ptr<CommandActions> m_actions;
+    std::unique_ptr<MainFrameForIncoming> m_incomingFrame;
+    std::unique_ptr<LineChain> m_chain;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 

@@ -294,7 +294,7 @@ void WorldWindows::siteBookReloaded()
             found = int(state.Sites.size()) - 1;
         }
         state.WorldStates[slot].SiteIndex = found;
-        window->siteIndex = found;
+        window->setSiteIndex(found);
     }
 }
 

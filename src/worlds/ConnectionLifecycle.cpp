@@ -212,7 +212,7 @@ void ConnectionLifecycle::connected(int slot, int site, Origin origin)
 {
     ProgramState& state = m_program.state;
     frmOpen* window = m_worlds.window(slot);
-    window->siteIndex = state.WorldStates[slot].SiteIndex;
+    window->setSiteIndex(state.WorldStates[slot].SiteIndex);
 
     m_frame.setWindowTitle(QStringLiteral("Connected!."));
     m_worlds.showWorld(slot);

@@ -61,6 +61,31 @@ frmOpen::frmOpen(QWidget* parent)
     }
 }
 
+TextDisplay& frmOpen::term()
+{
+    return *Term;
+}
+
+TextDisplay& frmOpen::chat()
+{
+    return *Chat;
+}
+
+void frmOpen::send(const QByteArray& data)
+{
+    IPPort1->sendData(data);
+}
+
+bool frmOpen::whoArmed() const
+{
+    return lblWHO->text() == QStringLiteral("WHO");
+}
+
+void frmOpen::disarmWho()
+{
+    lblWHO->clear();
+}
+
 void frmOpen::layoutDisplays(bool chatShown, int chatHeight, bool scrollBars)
 {
     m_chatShown = chatShown;

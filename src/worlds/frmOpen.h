@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "incoming/IncomingWorldWindow.h"
 
 #include <QMdiSubWindow>
 
@@ -15,7 +16,7 @@ class TerminalDisplay;
 /// `IPPort1` and the WHO marker `lblWHO`. One per world slot, created when the slot is first
 /// used and kept (hidden while the slot is free) for the rest of the run. Its tag holds its
 /// slot number.
-class frmOpen : public QMdiSubWindow {
+class frmOpen : public QMdiSubWindow, public IncomingWorldWindow {
     Q_OBJECT
 public:
     explicit frmOpen(QWidget* parent = nullptr);
@@ -27,10 +28,11 @@ public:
 
     /// The slot number as decimal text.
     QString tag;
-    int slot() const { return tag.toInt(); }
+    int slot() const override { return tag.toInt(); }
 
     /// The index into Sites of the site played here, set when the connection comes up.
-    int siteIndex = 0;
+    int siteIndex() const override { return m_siteIndex; }
+    void setSiteIndex(int site) { m_siteIndex = site; }
     /// The site as it was when the world was opened, to find it again when the site book is
     /// reloaded (its index may change, or the site may be deleted while it is played).
     SiteRecord openedSite;
@@ -39,9 +41,17 @@ public:
     /// with the given height; both displays' row counts follow their heights.
     void layoutDisplays(bool chatShown, int chatHeight, bool scrollBars);
 
-    /// The window caption without any "[Disconnected]" mark: "<slot + 1> <site name>".
-    QString caption() const { return windowTitle(); }
+    /// The window caption: "<slot + 1> <site name>".
+    QString caption() const override { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    TextDisplay& term() override;
+    TextDisplay& chat() override;
+    /// Sends bytes as they are to the world; raises LanthornError (25058) when not connected.
+    void send(const QByteArray& data) override;
+    /// The WHO marker: the caption of lblWHO is "WHO" while a capture is armed.
+    bool whoArmed() const override;
+    void disarmWho() override;
 
 Q_SIGNALS:
     /// A key went down in the window or one of its displays (Windows key code, shift state).
@@ -51,6 +61,7 @@ Q_SIGNALS:
 
 private:
     QWidget* m_body;
+    int m_siteIndex = 0;
     bool m_chatShown = false;
     int m_chatHeight = 0;
 };
