@@ -2,7 +2,7 @@
 
 #include "EventLoop.h"
 #include "FakeWorldServer.h"
-#include "ShellTest.h"
+#include "WorldsTest.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
 #include "shell/MDILanthorn.h"
@@ -21,67 +21,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct Site {
-    QString name;
-    quint16 port;
-    QString user = QStringLiteral("Alice");
-    QString password = QStringLiteral("alicepw");
-    int type = kSiteTypeMush;
-};
+using Site = TestSite;
 
-class ConnectionLifecycleTest : public ShellTest {
-protected:
-    void storeSites(const QList<Site>& sites)
-    {
-        program.WriteIniString("Sites", "Total", QString::number(sites.size()));
-        for (int i = 0; i < sites.size(); ++i) {
-            const Site& site = sites[i];
-            program.WriteIniString("Sites", QStringLiteral("Site%1").arg(i), site.name);
-            program.WriteIniString(site.name, "Host", FakeWorldServer::host());
-            program.WriteIniString(site.name, "Port", QString::number(site.port));
-            program.WriteIniString(site.name, "UserId", site.user);
-            program.WriteIniString(site.name, "Password", site.password);
-            program.WriteIniString(site.name, "Type", QString::number(site.type));
-        }
-    }
-
-    void start(const QList<Site>& sites)
-    {
-        setUpAsReturningPlayer();
-        storeSites(sites);
-        startShell();
-        shell->lifecycle().setConnectWait(400ms);
-    }
-
-    /// Connects through the input line's way in and waits until the attempt has ended.
-    bool connectByName(const QString& name)
-    {
-        bool finished = false;
-        bool result = false;
-        const auto connection
-            = QObject::connect(&shell->lifecycle(), &ConnectionLifecycle::attemptFinished, [&](int, bool connected) {
-                  finished = true;
-                  result = connected;
-              });
-        shell->lifecycle().ConnectByName(name);
-        const bool started = shell->lifecycle().attemptsUnderWay() > 0 || finished;
-        waitFor([&] { return finished; }, 8000);
-        QObject::disconnect(connection);
-        return started && result;
-    }
-
-    frmOpen* world(int slot) { return shell->WorldWindow(slot); }
-    QString screen(int slot) { return world(slot)->Term->ScreenText(); }
-    QStringList worldsMenu()
-    {
-        QStringList entries;
-        for (QAction* entry : shell->mainFrame()->mnuArray) {
-            if (entry->isVisible())
-                entries.append(entry->text());
-        }
-        return entries;
-    }
-};
+class ConnectionLifecycleTest : public WorldsTest { };
 
 TEST_F(ConnectionLifecycleTest, LoginIsSentForEachWorldType)
 {
