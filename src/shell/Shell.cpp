@@ -9,13 +9,18 @@
 #include "incoming/LineChain.h"
 #include "input/CommandActions.h"
 #include "input/FormIn.h"
+#include "input/InputLine.h"
+#include "input/frmHistory.h"
+#include "input/frmKeys.h"
 #include "platform/TcpConnection.h"
+#include "platform/TerminalDisplay.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
 #include "shell/FontSpecs.h"
 #include "shell/MDILanthorn.h"
 #include "shell/MainFrameForIncoming.h"
 #include "shell/Twips.h"
+#include "shell/UnwrapText.h"
 #include "shell/WorldWindows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAskFor.h"
@@ -235,6 +240,9 @@ void Shell::LoadMainFrame()
             m_chain->DataIn(*window, text, endOfLine);
             text.clear();
         });
+        connect(window, &frmOpen::keyDown, this,
+            [this, window](int keyCode, int shift) { m_inputLine->HandleWorldKey(keyCode, shift, window); });
+        connect(window, &frmOpen::keyPress, this, [this](QString& text) { m_inputLine->typedIntoDisplay(text); });
     });
     m_actions = std::make_unique<CommandActions>(m_program, m_services, *m_frame, *m_toolbar, *m_worlds,
         CommandActions::Hooks {
@@ -242,7 +250,7 @@ void Shell::LoadMainFrame()
             [this] { RestorePointer(); },
             [this] { focusInput(); },
             [this] { Exit(); },
-            {},
+            [this] { SendHistoryWindow()->ShowHistory(); },
             [this] { LoadGagList(m_program); },
             [this] { LoadTriggerList(m_program); },
             [this] { LoadLogOmissions(m_program); },
@@ -252,6 +260,17 @@ void Shell::LoadMainFrame()
     m_input = new FormIn(m_program);
     m_input->tag = QStringLiteral("Skip");
     m_frame->setInputWindow(m_input);
+    m_inputLine = std::make_unique<InputLine>(m_program, m_services, *m_input, *m_worlds, *m_actions,
+        InputLine::Hooks {
+            [this] { OpenConnectWindow(); },
+            [this](const QString& name) { ConnectWindow(), m_lifecycle->ConnectByName(name); },
+            [this] { MacroWindow()->ShowKeys(); },
+            [this] { SendHistoryWindow()->ShowHistory(); },
+        });
+    m_incomingFrame->grabResult = [this](const QByteArray& line) { m_inputLine->GrabResult(line); };
+    connect(m_toolbar, &frmTool::keyDown, this, [this](int keyCode, int shift) {
+        m_inputLine->HandleWorldKey(keyCode, shift, WorldWindow(m_program.state.CurrentWorld));
+    });
 
     setStatus(QStringLiteral("Loading Lanthorn......."));
     RestoreMainWindowPlacement();
@@ -324,6 +343,11 @@ void Shell::wireMenus()
     m_toolbarReady.insert(m_toolbar->cmdConnect);
     connect(frame->Toggle, &QAction::triggered, m_worlds.get(), &WorldWindows::ToggleWorld);
     connect(frame->mnuClose, &QAction::triggered, m_actions.get(), &CommandActions::CloseWorld);
+    connect(frame->mnuView, &QAction::triggered, m_actions.get(), &CommandActions::ShowSendHistory);
+    connect(frame->mnuKeys, &QAction::triggered, this, [this] { MacroWindow()->ShowKeys(); });
+    connect(frame->mnuCopy, &QAction::triggered, this, &Shell::CopySelectedText);
+    connect(frame->mnuPaste, &QAction::triggered, this, &Shell::PasteIntoInput);
+    connect(frame->mnuLine, &QAction::triggered, this, &Shell::RemoveCarriageReturns);
     connect(frame->mnuDisconnect, &QAction::triggered, m_actions.get(), &CommandActions::DisconnectWorld);
     const struct {
         QToolButton* button;
@@ -347,9 +371,8 @@ void Shell::wireMenus()
     });
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
-    for (QAction* later :
-        { frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView, frame->mnuGag,
-            frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
+    for (QAction* later : { frame->Log, frame->mnuQuote, frame->mnuGag, frame->mnuHilites, frame->mnuLog,
+             frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
         later->setEnabled(false);
     EnableToolbarButtons();
 }
@@ -423,6 +446,65 @@ void Shell::endProgram()
     m_ended = true;
     if (m_endProgram)
         m_endProgram();
+}
+
+frmKeys* Shell::MacroWindow()
+{
+    if (!m_keys) {
+        m_keys = std::make_unique<frmKeys>(m_program, m_services);
+        TileBackground(m_keys.get());
+    }
+    return m_keys.get();
+}
+
+frmHistory* Shell::SendHistoryWindow()
+{
+    if (!m_history) {
+        m_history = std::make_unique<frmHistory>(m_program, m_services, m_input->txtOutBound);
+        TileBackground(m_history.get());
+    }
+    return m_history.get();
+}
+
+QString Shell::selectedTextOfFocusedControl() const
+{
+    // The control with the focus: the input box, or a display of the active world window.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == m_input->txtOutBound) {
+        QString text = m_input->txtOutBound->textCursor().selectedText();
+        text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+        return text;
+    }
+    if (auto* display = qobject_cast<TerminalDisplay*>(focus))
+        return display->selectedText();
+    frmOpen* current = m_worlds->window(m_program.state.CurrentWorld);
+    for (TerminalDisplay* display : { current->Term, current->Chat }) {
+        if (display->hasSelection())
+            return display->selectedText();
+    }
+    return {};
+}
+
+void Shell::CopySelectedText()
+{
+    m_services.setClipboardText(QString());
+    const WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
+    const int site = world.SiteIndex;
+    const int indent
+        = world.InUse && site >= 0 && site < m_program.state.Sites.size() ? m_program.state.Sites[site].Indent : 0;
+    m_services.setClipboardText(UnwrapCopiedText(selectedTextOfFocusedControl(), indent));
+}
+
+void Shell::PasteIntoInput()
+{
+    m_input->txtOutBound->insertPlainText(m_services.clipboardText());
+}
+
+void Shell::RemoveCarriageReturns()
+{
+    ShowBusyPointer();
+    m_input->txtOutBound->insertPlainText(RemoveLineBreaks(selectedTextOfFocusedControl()));
+    RestorePointer();
 }
 
 void Shell::showHelpWindow(HelpCommand command, int topic)

@@ -13,7 +13,10 @@ namespace lanthorn {
 
 class CommandActions;
 class ConnectionLifecycle;
+class InputLine;
 class LineChain;
+class frmHistory;
+class frmKeys;
 class MainFrameForIncoming;
 class FormIn;
 class WorldWindows;
@@ -77,6 +80,18 @@ public:
     void TileBackground(QWidget* window);
     void focusInput();
 
+    /// The input line's keys and commands.
+    InputLine& inputLine() const { return *m_inputLine; }
+    /// The macro and send history windows, loaded the first time they are shown.
+    frmKeys* MacroWindow();
+    frmHistory* SendHistoryWindow();
+
+    /// The Edit menu: copy with the word wrap undone, paste into the input box, and the
+    /// selected text without its line breaks into the input box.
+    void CopySelectedText();
+    void PasteIntoInput();
+    void RemoveCarriageReturns();
+
     /// Opens the program's help window on its contents, its keyword search or a topic.
     void showHelpWindow(HelpCommand command, int topic = 0);
     frmHelp* helpWindow() const { return m_help.get(); }
@@ -104,6 +119,7 @@ private:
     void RestoreMainWindowPlacement();
     void SaveMainWindowPlacement();
     void setStatus(const QString& text);
+    QString selectedTextOfFocusedControl() const;
     void endProgram();
 
     Program& m_program;
@@ -129,6 +145,9 @@ private:
     std::unique_ptr<CommandActions> m_actions;
     std::unique_ptr<MainFrameForIncoming> m_incomingFrame;
     std::unique_ptr<LineChain> m_chain;
+    std::unique_ptr<InputLine> m_inputLine;
+    std::unique_ptr<frmKeys> m_keys;
+    std::unique_ptr<frmHistory> m_history;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 
