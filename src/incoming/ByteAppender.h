@@ -10,10 +10,13 @@ namespace lanthorn {
 /// piece, and the array is cut to what was written by finish() (or when the appender ends).
 class ByteAppender {
 public:
-    /// Starts after the array's current contents, with room for `expected` more bytes.
-    ByteAppender(QByteArray& out, qsizetype expected)
+    enum class Start { AfterContents, Empty };
+
+    /// Appends after the array's current contents, or to the emptied array, with room made for
+    /// `expected` more bytes.
+    ByteAppender(QByteArray& out, qsizetype expected, Start start = Start::AfterContents)
         : m_out(out)
-        , m_used(out.size())
+        , m_used(start == Start::Empty ? 0 : out.size())
     {
         m_out.resize(m_used + expected);
     }
