@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <cstdint>
 #include <cstring>
 
 namespace lanthorn {
@@ -10,10 +11,13 @@ namespace lanthorn {
 /// piece, and the array is cut to what was written by finish() (or when the appender ends).
 class ByteAppender {
 public:
-    /// Starts after the array's current contents, with room for `expected` more bytes.
-    ByteAppender(QByteArray& out, qsizetype expected)
+    enum class Start { AfterContents, Empty };
+
+    /// Appends after the array's current contents, or to the emptied array, with room made for
+    /// `expected` more bytes.
+    ByteAppender(QByteArray& out, qsizetype expected, Start start = Start::AfterContents)
         : m_out(out)
-        , m_used(out.size())
+        , m_used(start == Start::Empty ? 0 : out.size())
     {
         m_out.resize(m_used + expected);
     }
@@ -24,7 +28,7 @@ public:
     ByteAppender& append(const char* data, qsizetype size)
     {
         if (size > 0) {
-            std::memcpy(room(size), data, std::size_t(size));
+            copy(room(size), data, size);
             m_used += size;
         }
         return *this;
@@ -52,6 +56,31 @@ public:
     }
 
 private:
+    /// Most pieces are a few bytes (colour sequences, words): they are copied in place rather
+    /// than by a call.
+    static void copy(char* to, const char* from, qsizetype size)
+    {
+        if (size > 16) {
+            std::memcpy(to, from, std::size_t(size));
+        } else if (size >= 8) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + size - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + size - 8, &tail, 8);
+        } else if (size >= 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + size - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + size - 4, &tail, 4);
+        } else {
+            to[0] = from[0];
+            to[size / 2] = from[size / 2];
+            to[size - 1] = from[size - 1];
+        }
+    }
+
     char* room(qsizetype size)
     {
         if (m_used + size > m_out.size()) m_out.resize(qMax(m_out.size() * 2, m_used + size));

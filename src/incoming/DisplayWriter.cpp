@@ -24,11 +24,13 @@ Sgr parseSgr(QByteArrayView sequence)
     Sgr sgr;
     if (sequence.size() < 3 || sequence[1] != '[' || sequence.back() != 'm') return sgr;
     sgr.params = sequence.sliced(2, sequence.size() - 3);
-    for (const char c : sgr.params) {
+    qsizetype semicolon = -1;
+    for (qsizetype i = 0; i < sgr.params.size(); ++i) {
+        const char c = sgr.params[i];
+        if (c == ';' && semicolon < 0) semicolon = i;
         if (!((c >= '0' && c <= '9') || c == ';' || c == ':')) return sgr;
     }
     sgr.valid = true;
-    const qsizetype semicolon = sgr.params.indexOf(';');
     sgr.first = semicolon < 0 ? sgr.params : sgr.params.first(semicolon);
     sgr.afterFirst = semicolon < 0 ? QByteArrayView() : sgr.params.sliced(semicolon);
     return sgr;
@@ -71,10 +73,6 @@ qsizetype nextEsc(const QByteArray& text, qsizetype from)
     return hit ? static_cast<const char*>(hit) - text.constData() : -1;
 }
 
-} // namespace
-
-namespace {
-
 /// Writes what was appended so far, if anything, and starts the appender afresh.
 void flush(ByteAppender& writer, TextDisplay& target)
 {
@@ -89,7 +87,9 @@ void DisplayWriter::DisplayMushText(
     const QByteArray& text, const DisplaySettings& settings, const HiliteSet& hilites, TextDisplay& target)
 {
     const QByteArray& hilited = hilites.apply(text, m_hilited) ? m_hilited : text;
-    const bool wrapped = settings.wordWrap && WordWrapInto(hilited, settings.wrapAt, settings.indent, m_line);
+    // Hilites add no columns: a text that fits before them fits after them.
+    const bool wrapped = settings.wordWrap && text.size() > settings.wrapAt
+        && WordWrapInto(hilited, settings.wrapAt, settings.indent, m_line);
     writeMush(wrapped ? m_line : hilited, settings, target);
 }
 
@@ -98,18 +98,14 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
     // The text goes out with a line end added.
     qsizetype e = nextEsc(text, 0);
     if (e < 0) {
-        if (&text != &m_line) {
-            m_line.truncate(0);
-            ByteAppender(m_line, text.size() + 2).append(text);
-        }
+        if (&text != &m_line) ByteAppender(m_line, text.size() + 2, ByteAppender::Start::Empty).append(text);
         ByteAppender(m_line, 2).append("\r\n", 2);
         target.Disp(m_line);
         return;
     }
     const char* data = text.constData();
     qsizetype copied = 0; // text before this is written or in the appender
-    m_out.truncate(0);
-    ByteAppender writer(m_out, text.size() + 64);
+    ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
     while (e >= 0) {
         const qsizetype end = EscapeSequenceEnd(text, e);
         if (end < 0) break;
@@ -156,8 +152,7 @@ void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& sett
     }
     const char* data = text.constData();
     qsizetype copied = 0;
-    m_out.truncate(0);
-    ByteAppender writer(m_out, text.size() + 64);
+    ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
     while (e >= 0) {
         const qsizetype end = EscapeSequenceEnd(text, e);
         if (end < 0) break;

@@ -66,8 +66,7 @@ bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
     }
     if (!apart) return applyOverlapping(text, found, out);
 
-    out.truncate(0);
-    ByteAppender writer(out, size);
+    ByteAppender writer(out, size, ByteAppender::Start::Empty);
     int previous = 0;
     for (const Occurrence& occurrence : found) {
         const Entry& entry = m_entries[std::size_t(occurrence.entry)];
@@ -137,8 +136,7 @@ bool HiliteSet::applyOverlapping(const QByteArray& text, Occurrences& found, QBy
     qsizetype size = n;
     for (const Insertion& insertion : insertions)
         size += insertion.opening ? m_entries[std::size_t(insertion.entry)].opening.size() : kClosing.size();
-    out.truncate(0);
-    ByteAppender writer(out, size);
+    ByteAppender writer(out, size, ByteAppender::Start::Empty);
     int previous = 0;
     for (const Insertion& insertion : insertions) {
         writer.append(text.constData() + previous, insertion.position - previous);

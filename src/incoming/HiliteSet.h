@@ -21,8 +21,6 @@ public:
     HiliteSet() = default;
     explicit HiliteSet(const QList<HiliteEntry>& entries);
 
-    bool isEmpty() const { return m_entries.empty(); }
-
     /// The text with the hilites inserted, written to out (which is emptied first). Returns
     /// false, leaving out alone, when no hilite applies.
     bool apply(const QByteArray& text, QByteArray& out) const;

@@ -11,6 +11,7 @@
 #include "incoming/Triggers.h"
 
 #include <QScopeGuard>
+#include <cstring>
 
 namespace lanthorn {
 
@@ -22,10 +23,8 @@ constexpr qsizetype kLongestCarry = 256;
 
 bool containsBellOrTab(const QByteArray& text)
 {
-    int found = 0;
-    for (const char c : text)
-        found |= int(c == Ctl::Bel) | int(c == Ctl::Tab);
-    return found != 0;
+    const auto size = std::size_t(text.size());
+    return std::memchr(text.constData(), Ctl::Bel, size) || std::memchr(text.constData(), Ctl::Tab, size);
 }
 
 } // namespace
@@ -37,15 +36,15 @@ LineChain::LineChain(Program& program, IncomingMainFrame& frame)
 {
 }
 
-void LineChain::DataIn(IncomingWorldWindow& window, const QByteArray& text, bool endOfLine)
+void LineChain::DataIn(IncomingWorldWindow& window, QByteArray text, bool endOfLine)
 {
     if (m_running) {
-        m_waiting.push_back({ &window, text, endOfLine });
+        m_waiting.push_back({ &window, std::move(text), endOfLine });
         return;
     }
     m_running = true;
     const auto finished = qScopeGuard([this] { m_running = false; });
-    dispatch(window, text, endOfLine);
+    dispatch(window, std::move(text), endOfLine);
     while (!m_waiting.empty()) {
         Unit unit = std::move(m_waiting.front());
         m_waiting.pop_front();
@@ -118,7 +117,7 @@ void LineChain::ProcessMushLine(QByteArray text, IncomingWorldWindow& window, co
     const int slot = window.slot();
     takeCarry(slot, text);
     if (containsBellOrTab(text)) text = ExpandBellsAndTabs(std::move(text), m_program.services);
-    if (text.startsWith("1234")) {
+    if (text.size() >= 4 && std::memcmp(text.constData(), "1234", 4) == 0) {
         m_frame.GrabResult(text);
         return;
     }

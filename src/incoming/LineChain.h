@@ -31,7 +31,7 @@ public:
     /// whether it ended with the line terminator. A MUSH piece without its terminator is
     /// dropped. A unit for a world slot or site that no longer exists rebuilds the world list;
     /// any other failure ends that unit's processing.
-    void DataIn(IncomingWorldWindow& window, const QByteArray& text, bool endOfLine);
+    void DataIn(IncomingWorldWindow& window, QByteArray text, bool endOfLine);
 
     /// Forgets what the chain keeps for a world slot: its carried escape fragment and its units
     /// still waiting. Called when the slot is reset.

@@ -1,5 +1,6 @@
 #include "incoming/MultiSearcher.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace lanthorn {
@@ -9,6 +10,7 @@ MultiSearcher::MultiSearcher(const std::vector<QByteArray>& needles)
     bool any = false;
     for (const QByteArray& needle : needles) {
         m_lengths.push_back(std::uint32_t(needle.size()));
+        m_longest = std::max(m_longest, needle.size());
         for (const char c : needle) {
             std::uint16_t& cls = m_class[static_cast<unsigned char>(c)];
             if (cls == 0) cls = std::uint16_t(m_classes++);
@@ -69,10 +71,11 @@ MultiSearcher::MultiSearcher(const std::vector<QByteArray>& needles)
     }
 
     m_next.reserve(edges.size());
-    for (const std::int64_t edge : edges) {
-        const auto target = std::size_t(edge);
-        m_next.push_back(std::uint32_t((target * m_classes) << 1) | (reports[target].empty() ? 0U : 1U));
-    }
+    for (const std::int64_t edge : edges)
+        m_next.push_back(std::uint32_t(std::size_t(edge) * m_classes));
+    m_reports.assign(edges.size(), 0);
+    for (std::size_t state = 0; state < states; ++state)
+        m_reports[state * m_classes] = reports[state].empty() ? 0 : 1;
     m_outFirst.reserve(states + 1);
     for (const std::vector<std::uint32_t>& report : reports) {
         m_outFirst.push_back(std::uint32_t(m_outputs.size()));

@@ -32,7 +32,6 @@ public:
     qsizetype firstMatch(QByteArrayView text) const;
 
     const QList<Failure>& failures() const { return m_failures; }
-    bool isEmpty() const { return m_entries.empty(); }
 
 private:
     static constexpr int kNoKey = -1;

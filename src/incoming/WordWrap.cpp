@@ -63,8 +63,7 @@ bool wrapSimple(const QByteArray& text, int width, int indent, QByteArray& out)
 {
     const char* data = text.constData();
     const qsizetype n = text.size();
-    out.truncate(0);
-    ByteAppender writer(out, expectedSize(n, width, indent));
+    ByteAppender writer(out, expectedSize(n, width, indent), ByteAppender::Start::Empty);
     qsizetype start = 0;
     int limit = width;
     while (n - start > limit) {
@@ -129,8 +128,7 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
         if (writer) {
             writer->append(indent, ' ');
         } else {
-            out.truncate(0);
-            writer.emplace(out, expectedSize(n, width, indent));
+            writer.emplace(out, expectedSize(n, width, indent), ByteAppender::Start::Empty);
         }
         const qsizetype end = lastBlank >= 0 ? lastBlank : pos;
         writer->append(text.constData() + start, end - start).append("\r\n", 2);
@@ -140,17 +138,6 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
 }
 
 } // namespace
-
-qsizetype VisibleWidth(QByteArrayView text)
-{
-    qsizetype columns = 0;
-    for (qsizetype pos = 0; pos < text.size();) {
-        const Step step = stepAt(text, pos);
-        columns += step.visible ? 1 : 0;
-        pos = step.next;
-    }
-    return columns;
-}
 
 bool WordWrapInto(const QByteArray& text, int width, int indent, QByteArray& out)
 {

@@ -5,11 +5,6 @@
 
 namespace lanthorn {
 
-/// The columns a text takes on a display: escape sequences take none (an unfinished one at
-/// the end neither), every other character one; UTF-8 sequences are one character, and a
-/// byte that is not part of a well-formed sequence is one character by itself.
-qsizetype VisibleWidth(QByteArrayView text);
-
 /// Breaks a text into lines of at most width columns, joined by CR LF (none after the last).
 /// A line breaks at its last blank that is not its first character, the blank being dropped,
 /// or else hard at the width. Every line after the first starts with indent blanks and holds
