@@ -70,8 +70,10 @@ public:
             text = sentence(body);
             break;
         }
-        if (chance(0.02)) text.replace(text.indexOf(' '), 1, "\t");
-        if (chance(m_colourShare)) colour(text);
+        if (chance(0.02))
+            text.replace(text.indexOf(' '), 1, "\t");
+        if (chance(m_colourShare))
+            colour(text);
         return text + '\r';
     }
 
@@ -87,9 +89,11 @@ private:
     {
         QByteArray text;
         while (text.size() < length || text.isEmpty()) {
-            if (!text.isEmpty()) text += ' ';
+            if (!text.isEmpty())
+                text += ' ';
             text += pick(kWords);
-            if (chance(0.06)) text += '.';
+            if (chance(0.06))
+                text += '.';
         }
         return text + '.';
     }
@@ -125,10 +129,12 @@ QList<QByteArray> MakeMushCorpus(int lines, unsigned seed, double colourShare, d
 QList<QByteArray> ReadCorpusFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     QList<QByteArray> corpus;
     for (const QByteArray& line : file.readAll().split('\n')) {
-        if (!line.isEmpty()) corpus.append(line + '\r');
+        if (!line.isEmpty())
+            corpus.append(line + '\r');
     }
     return corpus;
 }

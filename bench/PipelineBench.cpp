@@ -23,7 +23,8 @@ QList<QByteArray> g_corpus;
 
 const QList<QByteArray>& corpus()
 {
-    if (g_corpus.isEmpty()) g_corpus = bench::MakeMushCorpus(200000);
+    if (g_corpus.isEmpty())
+        g_corpus = bench::MakeMushCorpus(200000);
     return g_corpus;
 }
 
@@ -250,7 +251,8 @@ int main(int argc, char** argv)
     // --corpus=FILE runs on a corpus file (one line per LF) instead of the generated one.
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg.startsWith("--corpus=")) g_corpus = bench::ReadCorpusFile(QString::fromLocal8Bit(arg.mid(9)));
+        if (arg.startsWith("--corpus="))
+            g_corpus = bench::ReadCorpusFile(QString::fromLocal8Bit(arg.mid(9)));
     }
     corpus(); // made before any measurement
     benchmark::Initialize(&argc, argv);

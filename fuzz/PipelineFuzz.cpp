@@ -26,7 +26,8 @@ public:
     void setBackColor(int index) override { check(index); }
     static void check(int index)
     {
-        if (index < 0 || index > 15) std::abort();
+        if (index < 0 || index > 15)
+            std::abort();
     }
     qint64 bytes = 0;
 };
@@ -52,7 +53,8 @@ const HiliteSet& hilites()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 4) return 0;
+    if (size < 4)
+        return 0;
     const int width = data[0] % 40; // 0 leaves the text unwrapped
     const int indent = data[1] % 8;
     const bool bold = data[2] & 1;
@@ -69,15 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QByteArray& piece : input.split('\n')) {
         QByteArray unit = carry + piece;
         const PlainText plain = DerivePlainText(unit);
-        if (plain.complete > unit.size() || plain.plain.contains(Ctl::Esc)) std::abort();
+        if (plain.complete > unit.size() || plain.plain.contains(Ctl::Esc))
+            std::abort();
         carry = unit.sliced(plain.complete).left(256);
         unit.truncate(plain.complete);
 
         const QByteArray hilited = hilites().apply(unit);
-        if (DerivePlainText(hilited).plain != plain.plain) std::abort(); // hilites add only sequences
+        if (DerivePlainText(hilited).plain != plain.plain)
+            std::abort(); // hilites add only sequences
         if (width > 0) {
             for (const QByteArray& line : WordWrap(hilited, width, indent).split('\n')) {
-                if (columns(line.endsWith('\r') ? line.chopped(1) : line) > width) std::abort();
+                if (columns(line.endsWith('\r') ? line.chopped(1) : line) > width)
+                    std::abort();
             }
         }
         if (mud) {
@@ -88,9 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         try {
             const bool matches = Matches(unit, pattern);
-            if ((PatternList({ pattern }).firstMatch(QByteArrayView(unit)) == 0) != matches) std::abort();
+            if ((PatternList({ pattern }).firstMatch(QByteArrayView(unit)) == 0) != matches)
+                std::abort();
         } catch (const LanthornError&) {
-            if (!PatternList({ pattern }).failures().size()) std::abort();
+            if (!PatternList({ pattern }).failures().size())
+                std::abort();
         }
     }
     return 0;

@@ -9,7 +9,8 @@ PlainText DerivePlainText(const QByteArray& text)
     const char* data = text.constData();
     const qsizetype n = text.size();
     const void* firstEsc = std::memchr(data, Ctl::Esc, std::size_t(n));
-    if (!firstEsc) return { text, n };
+    if (!firstEsc)
+        return { text, n };
 
     PlainText result;
     result.plain.reserve(n);

@@ -20,11 +20,14 @@ inline constexpr char Esc = 27;
 inline qsizetype EscapeSequenceEnd(QByteArrayView text, qsizetype pos)
 {
     const qsizetype n = text.size();
-    if (pos + 1 >= n) return -1;
-    if (text[pos + 1] != '[') return pos + 1;
+    if (pos + 1 >= n)
+        return -1;
+    if (text[pos + 1] != '[')
+        return pos + 1;
     for (qsizetype i = pos + 2; i < n; ++i) {
         const char c = text[i];
-        if (c >= '@' && c <= '~') return i + 1;
+        if (c >= '@' && c <= '~')
+            return i + 1;
     }
     return -1;
 }

@@ -51,7 +51,8 @@ public:
     /// Cuts the array to what was written; the appender may go on appending afterwards.
     QByteArray& finish()
     {
-        if (m_out.size() != m_used) m_out.resize(m_used);
+        if (m_out.size() != m_used)
+            m_out.resize(m_used);
         return m_out;
     }
 
@@ -83,7 +84,8 @@ private:
 
     char* room(qsizetype size)
     {
-        if (m_used + size > m_out.size()) m_out.resize(qMax(m_out.size() * 2, m_used + size));
+        if (m_used + size > m_out.size())
+            m_out.resize(qMax(m_out.size() * 2, m_used + size));
         return m_out.data() + m_used;
     }
 

@@ -22,13 +22,16 @@ struct Sgr {
 Sgr parseSgr(QByteArrayView sequence)
 {
     Sgr sgr;
-    if (sequence.size() < 3 || sequence[1] != '[' || sequence.back() != 'm') return sgr;
+    if (sequence.size() < 3 || sequence[1] != '[' || sequence.back() != 'm')
+        return sgr;
     sgr.params = sequence.sliced(2, sequence.size() - 3);
     qsizetype semicolon = -1;
     for (qsizetype i = 0; i < sgr.params.size(); ++i) {
         const char c = sgr.params[i];
-        if (c == ';' && semicolon < 0) semicolon = i;
-        if (!((c >= '0' && c <= '9') || c == ';' || c == ':')) return sgr;
+        if (c == ';' && semicolon < 0)
+            semicolon = i;
+        if (!((c >= '0' && c <= '9') || c == ';' || c == ':'))
+            return sgr;
     }
     sgr.valid = true;
     sgr.first = semicolon < 0 ? sgr.params : sgr.params.first(semicolon);
@@ -38,9 +41,11 @@ Sgr parseSgr(QByteArrayView sequence)
 
 bool allZeros(QByteArrayView digits)
 {
-    if (digits.isEmpty()) return false;
+    if (digits.isEmpty())
+        return false;
     for (const char c : digits) {
-        if (c != '0') return false;
+        if (c != '0')
+            return false;
     }
     return true;
 }
@@ -68,7 +73,8 @@ const QByteArray kBold = QByteArrayLiteral("\x1b[1m");
 
 qsizetype nextEsc(const QByteArray& text, qsizetype from)
 {
-    if (from >= text.size()) return -1;
+    if (from >= text.size())
+        return -1;
     const void* hit = std::memchr(text.constData() + from, Ctl::Esc, std::size_t(text.size() - from));
     return hit ? static_cast<const char*>(hit) - text.constData() : -1;
 }
@@ -76,7 +82,8 @@ qsizetype nextEsc(const QByteArray& text, qsizetype from)
 /// Writes what was appended so far, if anything, and starts the appender afresh.
 void flush(ByteAppender& writer, TextDisplay& target)
 {
-    if (writer.size() == 0) return;
+    if (writer.size() == 0)
+        return;
     target.Disp(writer.finish());
     writer.restart();
 }
@@ -98,7 +105,8 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
     // The text goes out with a line end added.
     qsizetype e = nextEsc(text, 0);
     if (e < 0) {
-        if (&text != &m_line) ByteAppender(m_line, text.size() + 2, ByteAppender::Start::Empty).append(text);
+        if (&text != &m_line)
+            ByteAppender(m_line, text.size() + 2, ByteAppender::Start::Empty).append(text);
         ByteAppender(m_line, 2).append("\r\n", 2);
         target.Disp(m_line);
         return;
@@ -108,7 +116,8 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
     ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
     while (e >= 0) {
         const qsizetype end = EscapeSequenceEnd(text, e);
-        if (end < 0) break;
+        if (end < 0)
+            break;
         const QByteArrayView sequence(data + e, end - e);
         const Sgr sgr = mayBeReset(sequence) ? parseSgr(sequence) : Sgr();
         if (isReset(sgr)) {
@@ -119,7 +128,8 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
             // The reset's other parameters go on as a sequence of their own.
             const QByteArrayView rest = sgr.afterFirst.isEmpty() ? QByteArrayView() : sgr.afterFirst.sliced(1);
             if (!rest.isEmpty()) {
-                if (settings.boldAnsi && rest.startsWith('3')) writer.append(kBold);
+                if (settings.boldAnsi && rest.startsWith('3'))
+                    writer.append(kBold);
                 writer.append("\x1b[", 2).append(rest).append("m", 1);
             }
             copied = end;
@@ -155,7 +165,8 @@ void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& sett
     ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
     while (e >= 0) {
         const qsizetype end = EscapeSequenceEnd(text, e);
-        if (end < 0) break;
+        if (end < 0)
+            break;
         const QByteArrayView sequence(data + e, end - e);
         // Only resets and white colours are rewritten.
         const Sgr sgr = mayBeReset(sequence) || mayBeWhite(sequence) ? parseSgr(sequence) : Sgr();

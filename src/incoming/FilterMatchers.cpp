@@ -25,7 +25,8 @@ bool sameEntry(const HiliteEntry& a, const HiliteEntry& b)
 template <typename Source, typename Entry> bool changed(Source& source, const QList<Entry>& current)
 {
     // A list that was not written to since it was kept still shares its data with the copy.
-    if (source.compiled && source.entries.isSharedWith(current)) return false;
+    if (source.compiled && source.entries.isSharedWith(current))
+        return false;
     const bool same = source.compiled && source.entries.size() == current.size()
         && std::equal(source.entries.begin(), source.entries.end(), current.begin(),
             [](const Entry& a, const Entry& b) { return sameEntry(a, b); });
@@ -84,13 +85,15 @@ std::optional<TriggerEntry> FilterMatchers::FindTrigger(const QByteArray& text)
         reportFailures(m_triggers, kTriggerErrorMessage);
     }
     const qsizetype index = m_triggers.firstMatch(text);
-    if (index < 0) return std::nullopt;
+    if (index < 0)
+        return std::nullopt;
     return m_triggerSource.entries[index];
 }
 
 const HiliteSet& FilterMatchers::hilites()
 {
-    if (changed(m_hiliteSource, m_program.state.HiliteList)) m_hilites = HiliteSet(m_hiliteSource.entries);
+    if (changed(m_hiliteSource, m_program.state.HiliteList))
+        m_hilites = HiliteSet(m_hiliteSource.entries);
     return m_hilites;
 }
 

@@ -18,7 +18,8 @@ HiliteSet::HiliteSet(const QList<HiliteEntry>& entries)
 {
     std::vector<QByteArray> texts;
     for (const HiliteEntry& entry : entries) {
-        if (entry.Text.isEmpty()) continue;
+        if (entry.Text.isEmpty())
+            continue;
         m_entries.push_back({ entry.Text, QByteArrayLiteral("\x1b[3") + entry.ColorCode + 'm', entry.WholeLine });
         texts.push_back(entry.Text);
     }
@@ -33,7 +34,8 @@ void HiliteSet::findOccurrences(const QByteArray& text, Occurrences& found) cons
     while (pos < n) {
         if (data[pos] == Ctl::Esc) {
             pos = EscapeSequenceEnd(text, pos);
-            if (pos < 0) return;
+            if (pos < 0)
+                return;
             continue;
         }
         const void* esc = std::memchr(data + pos, Ctl::Esc, std::size_t(n - pos));
@@ -45,10 +47,12 @@ void HiliteSet::findOccurrences(const QByteArray& text, Occurrences& found) cons
 
 bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
 {
-    if (m_entries.empty() || text.isEmpty()) return false;
+    if (m_entries.empty() || text.isEmpty())
+        return false;
     Occurrences found;
     findOccurrences(text, found);
-    if (found.empty()) return false;
+    if (found.empty())
+        return false;
 
     // The usual case: occurrences apart from each other, of entries that colour only their
     // text. Every one of them is taken, and they were found in the order of their places.
@@ -64,7 +68,8 @@ bool HiliteSet::apply(const QByteArray& text, QByteArray& out) const
         lastEnd = occurrence.start + int(entry.text.size());
         size += entry.opening.size() + kClosing.size();
     }
-    if (!apart) return applyOverlapping(text, found, out);
+    if (!apart)
+        return applyOverlapping(text, found, out);
 
     ByteAppender writer(out, size, ByteAppender::Start::Empty);
     int previous = 0;
@@ -105,7 +110,8 @@ bool HiliteSet::applyOverlapping(const QByteArray& text, Occurrences& found, QBy
         for (; i < found.size() && found[i].entry == e; ++i) {
             const int start = found[i].start;
             const int end = start + length;
-            if (wrapped || start < lastEnd || spansSplit(start, end)) continue;
+            if (wrapped || start < lastEnd || spansSplit(start, end))
+                continue;
             if (entry.wholeLine) {
                 insertions.push_back({ 0, true, order++, e, true });
                 insertions.push_back({ n, false, order++, e, false });
@@ -128,8 +134,10 @@ bool HiliteSet::applyOverlapping(const QByteArray& text, Occurrences& found, QBy
     // At one place, sequences put in front come first (the latest in front), then those put
     // behind (the latest last).
     std::sort(insertions.begin(), insertions.end(), [](const Insertion& a, const Insertion& b) {
-        if (a.position != b.position) return a.position < b.position;
-        if (a.front != b.front) return a.front;
+        if (a.position != b.position)
+            return a.position < b.position;
+        if (a.front != b.front)
+            return a.front;
         return a.front ? a.order > b.order : a.order < b.order;
     });
 

@@ -67,9 +67,12 @@ void LineChain::dispatch(IncomingWorldWindow& window, QByteArray text, bool endO
         const SiteRecord& record = m_program.state.Sites[site];
         const DisplaySettings settings = DisplaySettings::of(record);
         if (record.Type == kSiteTypeMush) {
-            if (!endOfLine) return;
-            if (text.endsWith(Ctl::Cr)) text.chop(1);
-            if (text.contains(Ctl::Cr)) text.removeIf([](char c) { return c == Ctl::Cr; });
+            if (!endOfLine)
+                return;
+            if (text.endsWith(Ctl::Cr))
+                text.chop(1);
+            if (text.contains(Ctl::Cr))
+                text.removeIf([](char c) { return c == Ctl::Cr; });
             ProcessMushLine(std::move(text), window, settings);
         } else if (record.Type == kSiteTypeMud) {
             ProcessMudChunk(std::move(text), window, settings);
@@ -77,15 +80,18 @@ void LineChain::dispatch(IncomingWorldWindow& window, QByteArray text, bool endO
     } catch (const LanthornError& error) {
         // A unit for a slot that is gone: the world list is put in order. Any other failure
         // ends this unit; the next one starts afresh.
-        if (error.number() == ErrorNumber::SubscriptOutOfRange) m_frame.RebuildWorldList();
+        if (error.number() == ErrorNumber::SubscriptOutOfRange)
+            m_frame.RebuildWorldList();
     }
 }
 
 void LineChain::takeCarry(int slot, QByteArray& text)
 {
-    if (m_carries.isEmpty()) return;
+    if (m_carries.isEmpty())
+        return;
     const auto carry = m_carries.find(slot);
-    if (carry == m_carries.end()) return;
+    if (carry == m_carries.end())
+        return;
     text.prepend(*carry);
     m_carries.erase(carry);
 }
@@ -95,7 +101,8 @@ QByteArray LineChain::plainTextKeepingCarry(int slot, QByteArray& text)
     PlainText plain = DerivePlainText(text);
     if (plain.complete < text.size()) {
         // The unfinished sequence is shown once, at the front of the world's next unit.
-        if (text.size() - plain.complete <= kLongestCarry) m_carries.insert(slot, text.sliced(plain.complete));
+        if (text.size() - plain.complete <= kLongestCarry)
+            m_carries.insert(slot, text.sliced(plain.complete));
         text.truncate(plain.complete);
     }
     return std::move(plain.plain);
@@ -104,7 +111,8 @@ QByteArray LineChain::plainTextKeepingCarry(int slot, QByteArray& text)
 void LineChain::activityNotice(IncomingWorldWindow& window)
 {
     ProgramState& state = m_program.state;
-    if (!m_frame.isMinimized() || !m_frame.notifyChecked() || state.NotifyPending != 0) return;
+    if (!m_frame.isMinimized() || !m_frame.notifyChecked() || state.NotifyPending != 0)
+        return;
     const QString caption = window.caption();
     m_program.ShowMessage(QStringLiteral("Activity in ") + caption, MessageKind::Information);
     state.NotifyPending = 1;
@@ -116,19 +124,23 @@ void LineChain::ProcessMushLine(QByteArray text, IncomingWorldWindow& window, co
     ProgramState& state = m_program.state;
     const int slot = window.slot();
     takeCarry(slot, text);
-    if (containsBellOrTab(text)) text = ExpandBellsAndTabs(std::move(text), m_program.services);
+    if (containsBellOrTab(text))
+        text = ExpandBellsAndTabs(std::move(text), m_program.services);
     if (text.size() >= 4 && std::memcmp(text.constData(), "1234", 4) == 0) {
         m_frame.GrabResult(text);
         return;
     }
     const QByteArray plain = plainTextKeepingCarry(slot, text);
 
-    if (state.world(slot).Logging) m_frame.LogLine(plain, slot);
+    if (state.world(slot).Logging)
+        m_frame.LogLine(plain, slot);
     AppendToReceiveBuffer(state.world(slot).ReceiveBuffer, "\r\n", plain);
 
     // Gags see the received text, triggers the plain text.
-    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text)) return;
-    if (state.Features.TriggersEnabled != 0) RunTriggers(m_program, m_filters, plain, window);
+    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text))
+        return;
+    if (state.Features.TriggersEnabled != 0)
+        RunTriggers(m_program, m_filters, plain, window);
 
     if (state.Features.WhoWindowEnabled != 0 && window.whoArmed()) {
         if (slot == state.CurrentWorld) {
@@ -138,7 +150,8 @@ void LineChain::ProcessMushLine(QByteArray text, IncomingWorldWindow& window, co
             window.disarmWho();
         }
     }
-    if (slot != state.CurrentWorld) MarkNewActivity(m_program, m_frame, window, site);
+    if (slot != state.CurrentWorld)
+        MarkNewActivity(m_program, m_frame, window, site);
     activityNotice(window);
 
     TextDisplay& target
@@ -151,18 +164,24 @@ void LineChain::ProcessMudChunk(QByteArray text, IncomingWorldWindow& window, co
     ProgramState& state = m_program.state;
     const int slot = window.slot();
     takeCarry(slot, text);
-    if (text.contains(Ctl::Bel)) text = ExpandBellsAndTabs(std::move(text), m_program.services);
+    if (text.contains(Ctl::Bel))
+        text = ExpandBellsAndTabs(std::move(text), m_program.services);
     const QByteArray plain = plainTextKeepingCarry(slot, text);
-    if (text.isEmpty()) return; // only the start of an escape sequence arrived
+    if (text.isEmpty())
+        return; // only the start of an escape sequence arrived
 
-    if (state.world(slot).Logging) m_frame.LogLine(plain, slot);
+    if (state.world(slot).Logging)
+        m_frame.LogLine(plain, slot);
     AppendToReceiveBuffer(state.world(slot).ReceiveBuffer, {}, plain);
 
     // Gags and triggers both see the received chunk.
-    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text)) return;
-    if (state.Features.TriggersEnabled != 0) RunTriggers(m_program, m_filters, text, window);
+    if (state.Features.GagsEnabled != 0 && m_filters.IsGagged(text))
+        return;
+    if (state.Features.TriggersEnabled != 0)
+        RunTriggers(m_program, m_filters, text, window);
 
-    if (slot != state.CurrentWorld) MarkNewActivity(m_program, m_frame, window, site);
+    if (slot != state.CurrentWorld)
+        MarkNewActivity(m_program, m_frame, window, site);
     activityNotice(window);
     m_writer.DisplayMudText(text, site, m_filters.hilites(), window.term());
 }

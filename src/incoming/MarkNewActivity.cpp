@@ -11,7 +11,8 @@ void MarkNewActivity(
     Program& program, IncomingMainFrame& frame, IncomingWorldWindow& window, const DisplaySettings& site)
 {
     const int slot = window.slot();
-    if (program.state.world(slot).ActivityListed) return;
+    if (program.state.world(slot).ActivityListed)
+        return;
     program.state.world(slot).ActivityListed = true;
     if (program.state.Features.ActivitySeparator != 0) {
         TextDisplay& term = window.term();

@@ -13,18 +13,21 @@ MultiSearcher::MultiSearcher(const std::vector<QByteArray>& needles)
         m_longest = std::max(m_longest, needle.size());
         for (const char c : needle) {
             std::uint16_t& cls = m_class[static_cast<unsigned char>(c)];
-            if (cls == 0) cls = std::uint16_t(m_classes++);
+            if (cls == 0)
+                cls = std::uint16_t(m_classes++);
         }
         any = any || !needle.isEmpty();
     }
-    if (!any) return;
+    if (!any)
+        return;
 
     // The trie of the needles; -1 where it has no edge yet.
     constexpr std::int64_t kNone = -1;
     std::vector<std::int64_t> edges(m_classes, kNone);
     std::vector<std::vector<std::uint32_t>> ending(1);
     for (std::size_t n = 0; n < needles.size(); ++n) {
-        if (needles[n].isEmpty()) continue;
+        if (needles[n].isEmpty())
+            continue;
         std::size_t state = 0;
         for (const char c : needles[n]) {
             const std::size_t slot = state * m_classes + m_class[static_cast<unsigned char>(c)];

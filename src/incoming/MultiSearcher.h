@@ -23,7 +23,8 @@ public:
     /// which the occurrences end.
     template <typename Found> void search(const unsigned char* data, qsizetype from, qsizetype to, Found&& found) const
     {
-        if (m_next.empty()) return;
+        if (m_next.empty())
+            return;
         const qsizetype length = to - from;
         if (length < 4 * m_longest + 32) {
             walk(data, from, to, found);
@@ -45,12 +46,14 @@ public:
             atSecond = next[atSecond + classOf[data[q]]];
             if ((m_reports[at] | m_reports[atSecond]) != 0) {
                 report(at, p, found);
-                if (q >= middle) report(atSecond, q, keepLater);
+                if (q >= middle)
+                    report(atSecond, q, keepLater);
             }
         }
         for (; q < to; ++q) {
             atSecond = next[atSecond + classOf[data[q]]];
-            if (m_reports[atSecond] != 0 && q >= middle) report(atSecond, q, keepLater);
+            if (m_reports[atSecond] != 0 && q >= middle)
+                report(atSecond, q, keepLater);
         }
         for (const auto& [needle, start] : later)
             found(needle, start);
@@ -64,7 +67,8 @@ private:
         std::uint32_t at = 0;
         for (qsizetype p = from; p < to; ++p) {
             at = next[at + classOf[data[p]]];
-            if (m_reports[at] != 0) report(at, p, found);
+            if (m_reports[at] != 0)
+                report(at, p, found);
         }
     }
 

@@ -12,10 +12,14 @@ namespace {
 /// A rough guess at how rare a byte is in world text; the rarest pair makes the best key.
 int rarity(unsigned char c)
 {
-    if (c == ' ' || (c != 0 && std::strchr("etaoinshr", c))) return 0;
-    if (c != 0 && std::strchr("zqxjkv", c)) return 4;
-    if (c >= 'a' && c <= 'z') return 1;
-    if (c >= 'A' && c <= 'Z') return 2;
+    if (c == ' ' || (c != 0 && std::strchr("etaoinshr", c)))
+        return 0;
+    if (c != 0 && std::strchr("zqxjkv", c))
+        return 4;
+    if (c >= 'a' && c <= 'z')
+        return 1;
+    if (c >= 'A' && c <= 'Z')
+        return 2;
     return 3;
 }
 
@@ -38,9 +42,11 @@ PatternList::PatternList(const QList<QByteArray>& patterns)
                 }
             }
             const std::size_t position = m_entries.size();
-            if (position % 64 == 0) m_keyless.push_back(0);
+            if (position % 64 == 0)
+                m_keyless.push_back(0);
             if (entry.key != kNoKey) {
-                if (!m_keys) m_keys = std::make_unique<std::array<std::uint64_t, 1024>>();
+                if (!m_keys)
+                    m_keys = std::make_unique<std::array<std::uint64_t, 1024>>();
                 (*m_keys)[std::size_t(entry.key) >> 6] |= std::uint64_t(1) << (entry.key & 63);
                 m_keyBytes[std::size_t(entry.key) >> 8] = 1;
                 m_keyBytes[std::size_t(entry.key) & 0xFF] = 1;
@@ -58,7 +64,8 @@ PatternList::PatternList(const QList<QByteArray>& patterns)
 
 qsizetype PatternList::firstMatch(QByteArrayView text) const
 {
-    if (m_entries.empty()) return -1;
+    if (m_entries.empty())
+        return -1;
 
     // The entries to try: those without a key and those whose key the text holds.
     QVarLengthArray<std::uint64_t, 8> candidates(m_keyless.begin(), m_keyless.end());
@@ -68,7 +75,8 @@ qsizetype PatternList::firstMatch(QByteArrayView text) const
         const qsizetype n = text.size();
         const auto seen = [&](qsizetype p) {
             const unsigned pair = (unsigned(d[p]) << 8) | d[p + 1];
-            if (!((keys[pair >> 6] >> (pair & 63)) & 1U)) return;
+            if (!((keys[pair >> 6] >> (pair & 63)) & 1U))
+                return;
             const auto owners = std::equal_range(m_keyOwners.begin(), m_keyOwners.end(),
                 std::pair<std::uint16_t, std::uint32_t>(std::uint16_t(pair), 0),
                 [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -76,9 +84,12 @@ qsizetype PatternList::firstMatch(QByteArrayView text) const
                 candidates[owner->second >> 6] |= std::uint64_t(1) << (owner->second & 63);
         };
         const auto around = [&](qsizetype q) {
-            if (!m_keyBytes[d[q]]) return;
-            if (q > 0) seen(q - 1);
-            if (q + 1 < n) seen(q);
+            if (!m_keyBytes[d[q]])
+                return;
+            if (q > 0)
+                seen(q - 1);
+            if (q + 1 < n)
+                seen(q);
         };
         // Every pair has one of its bytes at an even place, so every second byte is enough;
         // four of them are looked at together, since keys are rare.
@@ -96,7 +107,8 @@ qsizetype PatternList::firstMatch(QByteArrayView text) const
     for (qsizetype word = 0; word < candidates.size(); ++word) {
         for (std::uint64_t bits = candidates[word]; bits != 0; bits &= bits - 1) {
             const Entry& entry = m_entries[std::size_t(word * 64 + std::countr_zero(bits))];
-            if (entry.pattern.matches(text)) return entry.index;
+            if (entry.pattern.matches(text))
+                return entry.index;
         }
     }
     return -1;

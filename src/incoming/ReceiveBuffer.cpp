@@ -7,7 +7,8 @@ namespace lanthorn {
 void AppendToReceiveBuffer(QByteArray& buffer, QByteArrayView lineEnd, QByteArrayView text)
 {
     ByteAppender(buffer, lineEnd.size() + text.size()).append(lineEnd).append(text);
-    if (buffer.size() <= kReceiveBufferLimit) return;
+    if (buffer.size() <= kReceiveBufferLimit)
+        return;
 
     // Keep at most limit - slack bytes, starting after a line feed; when no line starts in
     // that stretch, its bytes are kept as they are.

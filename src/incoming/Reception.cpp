@@ -13,7 +13,8 @@ QByteArray ExpandBellsAndTabs(QByteArray text, CoreServices& services)
         for (qsizetype i = 0; i < bells; ++i)
             services.beep();
     }
-    if (text.contains(Ctl::Tab)) text.replace(Ctl::Tab, QByteArrayView("    "));
+    if (text.contains(Ctl::Tab))
+        text.replace(Ctl::Tab, QByteArrayView("    "));
     return text;
 }
 

@@ -9,7 +9,8 @@ namespace lanthorn {
 
 QByteArray TriggerReaction(const TriggerEntry& trigger, const QByteArray& text)
 {
-    if (trigger.StackWord == 0) return trigger.Reaction;
+    if (trigger.StackWord == 0)
+        return trigger.Reaction;
     QByteArray word = GetWord(text, trigger.StackWord);
     word.removeIf([](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     QByteArray reaction = trigger.Reaction;
@@ -20,7 +21,8 @@ QByteArray TriggerReaction(const TriggerEntry& trigger, const QByteArray& text)
 void RunTriggers(Program& program, FilterMatchers& filters, const QByteArray& text, IncomingWorldWindow& window)
 {
     const std::optional<TriggerEntry> trigger = filters.FindTrigger(text);
-    if (!trigger) return;
+    if (!trigger)
+        return;
     try {
         window.send(TriggerReaction(*trigger, text) + "\r\n");
     } catch (const LanthornError& error) {

@@ -18,8 +18,10 @@ namespace {
 /// Position of needle in haystack at or after from, or -1.
 qsizetype findBytes(QByteArrayView haystack, qsizetype from, QByteArrayView needle)
 {
-    if (needle.isEmpty()) return from;
-    if (haystack.size() - from < needle.size()) return -1;
+    if (needle.isEmpty())
+        return from;
+    if (haystack.size() - from < needle.size())
+        return -1;
     const void* hit = memmem(
         haystack.data() + from, std::size_t(haystack.size() - from), needle.data(), std::size_t(needle.size()));
     return hit ? static_cast<const char*>(hit) - haystack.data() : -1;
@@ -69,7 +71,8 @@ void WildcardPattern::parse(QByteArrayView pattern)
         const Utf8Char c = DecodeUtf8(data, n, i);
         switch (c.code) {
         case U'*':
-            if (m_elements.empty() || m_elements.back().kind != Kind::Star) m_elements.push_back({ Kind::Star });
+            if (m_elements.empty() || m_elements.back().kind != Kind::Star)
+                m_elements.push_back({ Kind::Star });
             m_hasStar = true;
             break;
         case U'?':
@@ -86,21 +89,24 @@ void WildcardPattern::parse(QByteArrayView pattern)
                 ++j;
             }
             const qsizetype close = pattern.indexOf(']', j);
-            if (close < 0) invalidPattern();
+            if (close < 0)
+                invalidPattern();
             const std::vector<char32_t> list = decodeAll(pattern.sliced(j, close - j));
             for (std::size_t k = 0; k < list.size();) {
                 char32_t low = list[k];
                 char32_t high = low;
                 if (k + 2 < list.size() && list[k + 1] == U'-') {
                     high = list[k + 2];
-                    if (low > high) invalidPattern();
+                    if (low > high)
+                        invalidPattern();
                     k += 3;
                 } else {
                     k += 1;
                 }
                 for (; low < 128 && low <= high; ++low)
                     set.ascii.set(low);
-                if (low <= high) set.ranges.emplace_back(low, high);
+                if (low <= high)
+                    set.ranges.emplace_back(low, high);
             }
             // "[]" is an empty element: it matches nothing and takes no character.
             if (set.negated || !list.empty()) {
@@ -129,10 +135,13 @@ void WildcardPattern::parse(QByteArrayView pattern)
             ++span;
             continue;
         }
-        if (element.kind != Kind::Star) ++m_minimumLength;
-        if (!run.isEmpty()) runs.append(std::exchange(run, {}));
+        if (element.kind != Kind::Star)
+            ++m_minimumLength;
+        if (!run.isEmpty())
+            runs.append(std::exchange(run, {}));
     }
-    if (!run.isEmpty()) runs.append(run);
+    if (!run.isEmpty())
+        runs.append(run);
 
     // Patterns of literal text and stars only: the runs are the segments between the stars.
     m_literalForm = std::all_of(m_elements.begin(), m_elements.end(),
@@ -150,13 +159,15 @@ void WildcardPattern::parse(QByteArrayView pattern)
 
 bool WildcardPattern::matches(QByteArrayView text) const
 {
-    if (text.size() < m_minimumLength) return false;
+    if (text.size() < m_minimumLength)
+        return false;
     return m_literalForm ? matchesLiteralForm(text) : matchesGeneral(text);
 }
 
 bool WildcardPattern::matchesLiteralForm(QByteArrayView text) const
 {
-    if (!m_hasStar) return m_segments.isEmpty() ? text.isEmpty() : text == QByteArrayView(m_segments.first());
+    if (!m_hasStar)
+        return m_segments.isEmpty() ? text.isEmpty() : text == QByteArrayView(m_segments.first());
 
     qsizetype first = 0;
     qsizetype last = m_segments.size();
@@ -164,19 +175,22 @@ bool WildcardPattern::matchesLiteralForm(QByteArrayView text) const
     qsizetype end = text.size();
     if (m_anchoredStart) {
         const QByteArray& prefix = m_segments[first++];
-        if (!text.startsWith(prefix)) return false;
+        if (!text.startsWith(prefix))
+            return false;
         pos = prefix.size();
     }
     if (m_anchoredEnd) {
         const QByteArray& suffix = m_segments[--last];
-        if (end - pos < suffix.size() || !text.endsWith(suffix)) return false;
+        if (end - pos < suffix.size() || !text.endsWith(suffix))
+            return false;
         end -= suffix.size();
     }
     // Taking each middle segment at its leftmost place leaves the most room for the rest.
     const QByteArrayView middle = text.first(end);
     for (qsizetype i = first; i < last; ++i) {
         const qsizetype at = findBytes(middle, pos, m_segments[i]);
-        if (at < 0) return false;
+        if (at < 0)
+            return false;
         pos = at + m_segments[i].size();
     }
     return true;
@@ -223,7 +237,8 @@ bool WildcardPattern::matchesGeneral(QByteArrayView text) const
             ++j;
             continue;
         }
-        if (starElement == m) return false;
+        if (starElement == m)
+            return false;
         starText += DecodeUtf8(data, n, starText).length;
         i = starText;
         j = starElement + 1;

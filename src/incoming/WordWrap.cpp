@@ -27,7 +27,8 @@ inline Step stepAt(QByteArrayView text, qsizetype pos)
         const qsizetype end = EscapeSequenceEnd(text, pos);
         return { end < 0 ? text.size() : end, false };
     }
-    if (static_cast<unsigned char>(c) < 0x80) return { pos + 1, true };
+    if (static_cast<unsigned char>(c) < 0x80)
+        return { pos + 1, true };
     return { pos + DecodeUtf8(text.data(), text.size(), pos).length, true };
 }
 
@@ -70,7 +71,8 @@ bool wrapSimple(const QByteArray& text, int width, int indent, QByteArray& out)
         // The last blank of the line that is not its first character.
         const void* blank = limit > 1 ? memrchr(data + start + 1, ' ', std::size_t(limit - 1)) : nullptr;
         const qsizetype end = blank ? static_cast<const char*>(blank) - data : start + limit;
-        if (start > 0) writer.append(indent, ' ');
+        if (start > 0)
+            writer.append(indent, ' ');
         writer.append(data + start, end - start).append("\r\n", 2);
         start = blank ? end + 1 : end;
         limit = width - indent;
@@ -98,7 +100,8 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
                 pos = stepAt(text, pos).next;
                 continue;
             }
-            if (nextEsc < pos) nextEsc = findEsc(text, pos);
+            if (nextEsc < pos)
+                nextEsc = findEsc(text, pos);
             const qsizetype take = std::min<qsizetype>(nextEsc - pos, limit - columns);
             if (isAscii(data + pos, take)) {
                 const qsizetype from = columns == 0 ? pos + 1 : pos;
@@ -112,7 +115,8 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
             }
             while (pos < nextEsc && columns < limit) {
                 ++columns;
-                if (data[pos] == ' ' && columns >= 2) lastBlank = pos;
+                if (data[pos] == ' ' && columns >= 2)
+                    lastBlank = pos;
                 pos = stepAt(text, pos).next;
             }
         }
@@ -121,7 +125,8 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
         while (look < n && !stepAt(text, look).visible)
             look = stepAt(text, look).next;
         if (look >= n) {
-            if (!writer) return false;
+            if (!writer)
+                return false;
             writer->append(indent, ' ').append(text.constData() + start, n - start);
             return true;
         }
@@ -141,8 +146,10 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
 
 bool WordWrapInto(const QByteArray& text, int width, int indent, QByteArray& out)
 {
-    if (width < 1 || text.size() <= width) return false;
-    if (width <= indent) indent = 0;
+    if (width < 1 || text.size() <= width)
+        return false;
+    if (width <= indent)
+        indent = 0;
     return isSimple(text) ? wrapSimple(text, width, indent, out) : wrapGeneral(text, width, indent, out);
 }
 

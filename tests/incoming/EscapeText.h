@@ -37,7 +37,8 @@ inline QByteArray withoutEscapes(const QByteArray& text)
     const std::vector<bool> mask = escapeMask(text);
     QByteArray plain;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!mask[std::size_t(i)]) plain += text[i];
+        if (!mask[std::size_t(i)])
+            plain += text[i];
     }
     return plain;
 }

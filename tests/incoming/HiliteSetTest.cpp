@@ -58,19 +58,22 @@ QByteArray sequentialHilites(QByteArray text, const QList<HiliteEntry>& entries)
 {
     for (const HiliteEntry& entry : entries) {
         const QByteArray& h = entry.Text;
-        if (h.isEmpty()) continue;
+        if (h.isEmpty())
+            continue;
         const QByteArray opening = "\x1b[3" + entry.ColorCode + 'm';
         const QByteArray closing = "\x1b[0m";
         const auto find = [&](qsizetype from) {
             const std::vector<bool> mask = escapeMask(text);
             for (qsizetype p = text.indexOf(h, from); p >= 0; p = text.indexOf(h, p + 1)) {
-                if (std::none_of(mask.begin() + p, mask.begin() + p + h.size(), [](bool b) { return b; })) return p;
+                if (std::none_of(mask.begin() + p, mask.begin() + p + h.size(), [](bool b) { return b; }))
+                    return p;
             }
             return qsizetype(-1);
         };
         qsizetype p = find(0);
         if (entry.WholeLine) {
-            if (p >= 0) text = opening + text + closing;
+            if (p >= 0)
+                text = opening + text + closing;
             continue;
         }
         while (p >= 0) {

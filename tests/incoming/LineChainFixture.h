@@ -54,7 +54,8 @@ protected:
         bool lastWasText = false;
         for (const QByteArray& event : events) {
             const bool text = !event.startsWith("<fore ") && !event.startsWith("<back ");
-            if (text && event.isEmpty()) continue;
+            if (text && event.isEmpty())
+                continue;
             if (text && lastWasText) {
                 out.last() += event;
             } else {

@@ -203,7 +203,8 @@ TEST_F(LineChainTest, UnitsArrivingWhileAUnitIsProcessedWaitTheirTurn)
     QByteArray shownWhileWaiting;
     bool arrived = false;
     services.whileShown = [&](const RecordedMessage&) {
-        if (std::exchange(arrived, true)) return;
+        if (std::exchange(arrived, true))
+            return;
         receive(mush, "second");
         receive(mud, "chunk");
         receive(mush, "third");

@@ -25,7 +25,8 @@ Found everyOccurrence(const std::vector<QByteArray>& needles, const QByteArray& 
 {
     std::vector<std::tuple<qsizetype, int, qsizetype>> all;
     for (int n = 0; n < int(needles.size()); ++n) {
-        if (needles[std::size_t(n)].isEmpty()) continue;
+        if (needles[std::size_t(n)].isEmpty())
+            continue;
         for (qsizetype p = text.indexOf(needles[std::size_t(n)]); p >= 0;
              p = text.indexOf(needles[std::size_t(n)], p + 1))
             all.emplace_back(p + needles[std::size_t(n)].size(), n, p);

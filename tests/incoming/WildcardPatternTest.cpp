@@ -128,16 +128,21 @@ public:
         : m_pattern(QString::fromUtf8(pattern).toStdU32String())
     {
         for (std::size_t i = 0; i < m_pattern.size(); ++i) {
-            if (m_pattern[i] != U'[') continue;
+            if (m_pattern[i] != U'[')
+                continue;
             std::size_t j = i + 1;
-            if (j < m_pattern.size() && m_pattern[j] == U'!') ++j;
+            if (j < m_pattern.size() && m_pattern[j] == U'!')
+                ++j;
             const std::size_t close = m_pattern.find(U']', j);
-            if (close == std::u32string::npos) valid = false;
-            if (!valid) return;
+            if (close == std::u32string::npos)
+                valid = false;
+            if (!valid)
+                return;
             const std::u32string list = m_pattern.substr(j, close - j);
             for (std::size_t k = 0; k + 2 < list.size(); ++k) {
                 if (list[k + 1] == U'-') {
-                    if (list[k] > list[k + 2]) valid = false;
+                    if (list[k] > list[k + 2])
+                        valid = false;
                     k += 2;
                 }
             }
@@ -154,10 +159,12 @@ private:
     {
         for (std::size_t k = 0; k < list.size();) {
             if (k + 2 < list.size() && list[k + 1] == U'-') {
-                if (c >= list[k] && c <= list[k + 2]) return true;
+                if (c >= list[k] && c <= list[k + 2])
+                    return true;
                 k += 3;
             } else {
-                if (c == list[k]) return true;
+                if (c == list[k])
+                    return true;
                 k += 1;
             }
         }
@@ -166,22 +173,30 @@ private:
 
     bool match(std::size_t pi, const std::u32string& t, std::size_t ti) const
     {
-        if (pi == m_pattern.size()) return ti == t.size();
+        if (pi == m_pattern.size())
+            return ti == t.size();
         const char32_t c = m_pattern[pi];
-        if (c == U'*') return match(pi + 1, t, ti) || (ti < t.size() && match(pi, t, ti + 1));
+        if (c == U'*')
+            return match(pi + 1, t, ti) || (ti < t.size() && match(pi, t, ti + 1));
         if (c == U'[') {
             std::size_t j = pi + 1;
             const bool negated = j < m_pattern.size() && m_pattern[j] == U'!';
-            if (negated) ++j;
+            if (negated)
+                ++j;
             const std::size_t close = m_pattern.find(U']', j);
             const std::u32string list = m_pattern.substr(j, close - j);
-            if (!negated && list.empty()) return match(close + 1, t, ti);
-            if (ti == t.size() || inList(list, t[ti]) == negated) return false;
+            if (!negated && list.empty())
+                return match(close + 1, t, ti);
+            if (ti == t.size() || inList(list, t[ti]) == negated)
+                return false;
             return match(close + 1, t, ti + 1);
         }
-        if (ti == t.size()) return false;
-        if (c == U'?') return match(pi + 1, t, ti + 1);
-        if (c == U'#') return t[ti] >= U'0' && t[ti] <= U'9' && match(pi + 1, t, ti + 1);
+        if (ti == t.size())
+            return false;
+        if (c == U'?')
+            return match(pi + 1, t, ti + 1);
+        if (c == U'#')
+            return t[ti] >= U'0' && t[ti] <= U'9' && match(pi + 1, t, ti + 1);
         return c == t[ti] && match(pi + 1, t, ti + 1);
     }
 
@@ -258,7 +273,8 @@ TEST(PatternList, QuickRejectionNeverLosesAMatch)
             const QByteArray text = randomText(random, pieces, 8).replace('*', "x").replace('?', "y").replace('#', "7");
             qsizetype expected = -1;
             for (qsizetype i = 0; i < patterns.size() && expected < 0; ++i) {
-                if (Matches(text, patterns[i])) expected = i;
+                if (Matches(text, patterns[i]))
+                    expected = i;
             }
             ASSERT_EQ(list.firstMatch(QByteArrayView(text)), expected) << text.constData();
         }

@@ -79,7 +79,8 @@ TEST(WordWrap, EveryLineFitsAndNothingButBreakBlanksIsLost)
         const QList<QByteArray> lines = wrapped.split('\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
             QByteArray line = lines[i];
-            if (line.endsWith('\r')) line.chop(1);
+            if (line.endsWith('\r'))
+                line.chop(1);
             ASSERT_LE(columnsOf(line), width) << text.constData() << " width " << width;
             if (i > 0 && width > indent) {
                 ASSERT_TRUE(line.startsWith(QByteArray(indent, ' ')));

@@ -27,7 +27,8 @@ public:
     void RebuildWorldList() override { ++rebuilds; }
     void LogLine(const QByteArray& plain, int slot) override
     {
-        if (logFailure) throw *logFailure;
+        if (logFailure)
+            throw *logFailure;
         logged.append({ plain, slot });
     }
     void WhoCapture(const QByteArray& text, IncomingWorldWindow& window) override

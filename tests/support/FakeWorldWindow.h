@@ -27,7 +27,8 @@ public:
     QString caption() const override { return captionText; }
     void send(const QByteArray& data) override
     {
-        if (sendFailure) throw *sendFailure;
+        if (sendFailure)
+            throw *sendFailure;
         sent.append(data);
     }
     bool whoArmed() const override { return whoMarker; }

@@ -24,7 +24,8 @@ public:
     {
         QByteArray all;
         for (const QByteArray& event : events) {
-            if (!event.startsWith("<fore ") && !event.startsWith("<back ")) all += event;
+            if (!event.startsWith("<fore ") && !event.startsWith("<back "))
+                all += event;
         }
         return all;
     }
