@@ -48,6 +48,7 @@ frmOpen::frmOpen(QWidget* parent)
     IPPort1->setObjectName(QStringLiteral("IPPort1"));
     lblWHO->setObjectName(QStringLiteral("lblWHO"));
 
+    m_body->setAutoFillBackground(true);
     Term->setParent(m_body);
     Chat->setParent(m_body);
     lblWHO->setParent(m_body);
@@ -93,12 +94,14 @@ void frmOpen::layoutDisplays(bool chatShown, int chatHeight, bool scrollBars)
     Term->setScrollBarVisible(scrollBars);
     Chat->setScrollBarVisible(scrollBars);
     const QSize area = m_body->size();
-    const int termHeight = std::max(0, chatShown ? area.height() - chatHeight : area.height());
+    // A thin bar in the window's own colour tells the chat pane from the main display.
+    const int bar = chatShown ? kChatDivider : 0;
+    const int termHeight = std::max(0, chatShown ? area.height() - chatHeight - bar : area.height());
     Term->setGeometry(0, 0, area.width(), termHeight);
     if (Term->lineHeight() > 0)
         Term->setRows(std::max(1, int(std::lround(double(termHeight) / Term->lineHeight()))));
     if (chatShown) {
-        Chat->setGeometry(0, termHeight, area.width(), std::min(chatHeight, area.height()));
+        Chat->setGeometry(0, termHeight + bar, area.width(), std::min(chatHeight, area.height()));
         Chat->show();
         if (Chat->lineHeight() > 0)
             Chat->setRows(std::max(1, int(std::lround(double(Chat->height()) / Chat->lineHeight()))));

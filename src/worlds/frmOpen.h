@@ -41,6 +41,9 @@ public:
     /// with the given height; both displays' row counts follow their heights.
     void layoutDisplays(bool chatShown, int chatHeight, bool scrollBars);
 
+    /// Height in pixels of the bar between the main display and the chat pane.
+    static constexpr int kChatDivider = 4;
+
     /// The window caption: "<slot + 1> <site name>".
     QString caption() const override { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }

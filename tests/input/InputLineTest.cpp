@@ -242,3 +242,19 @@ TEST_F(InputLineTest, F1OpensHelpAndPausePauses)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InputLineTest, ThePagesCommandOpensTheChatPaneForPages)
+{
+    startConnected();
+    enter("/pages");
+    EXPECT_TRUE(program.state.WorldStates[0].SplitScreen);
+    EXPECT_TRUE(program.state.WorldStates[0].PagesToChat);
+    EXPECT_TRUE(world(0)->Chat->isVisible());
+    server.sendLine("Bob pages: Look at the chat pane.");
+    ASSERT_TRUE(waitFor([&] { return chatScreen(0).contains("Look at the chat pane."); }));
+    EXPECT_FALSE(screen(0).contains("Look at the chat pane."));
+}
+
+} // namespace
