@@ -469,8 +469,10 @@ frmHistory* Shell::SendHistoryWindow()
 QString Shell::selectedTextOfFocusedControl() const
 {
     // The control with the focus: the input box, or a display of the active world window.
+    // The focus goes back to the input box after most actions, so a box without a selection
+    // leaves the choice to the displays.
     QWidget* focus = QApplication::focusWidget();
-    if (focus == m_input->txtOutBound) {
+    if (focus == m_input->txtOutBound && m_input->txtOutBound->textCursor().hasSelection()) {
         QString text = m_input->txtOutBound->textCursor().selectedText();
         text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
         return text;
@@ -563,10 +565,13 @@ void Shell::TileBackground(QWidget* window)
 
 void Shell::focusInput()
 {
-    if (m_input) {
-        m_input->activateWindow();
-        m_input->txtOutBound->setFocus();
-    }
+    if (!m_input)
+        return;
+    m_input->activateWindow();
+    m_input->txtOutBound->setFocus();
+    // Activating a world window hands the focus to its display once the activation is done;
+    // take it back then too.
+    QTimer::singleShot(0, m_input, [input = m_input] { input->txtOutBound->setFocus(); });
 }
 
 } // namespace lanthorn
