@@ -3,6 +3,7 @@
 #include "MushCorpus.h"
 #include "core/Program.h"
 #include "incoming/AnsiText.h"
+#include "BenchLists.h"
 #include "incoming/HiliteSet.h"
 #include "incoming/IncomingMainFrame.h"
 #include "incoming/IncomingWorldWindow.h"
@@ -16,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 using namespace lanthorn;
+using namespace lanthorn::bench;
 
 namespace {
 
@@ -26,49 +28,6 @@ const QList<QByteArray>& corpus()
     if (g_corpus.isEmpty())
         g_corpus = bench::MakeMushCorpus(200000);
     return g_corpus;
-}
-
-// The filter lists of the flood benchmark's scenario b: 50 gags and 50 triggers that never
-// match (each holds a marker the text never has) and 20 hilites that match often.
-const char* const kMarkers[] = { "zzq", "qxz", "vvk", "jjw", "xqk" };
-const char* const kGagTemplates[]
-    = { "* pages: *%1*", "<Spam> *%1*", "* has connected from *.%1", "From afar, * %1*", "<%1> *", "* says, \"*%1*\"",
-          "* whispers, *%1*", "*%1* has disconnected.", "You sense that * is looking for you in *%1*", "GAME: *%1*" };
-const char* const kTriggerTemplates[]
-    = { "* says, *%1*", "* pages: %1 *", "<Public> * %1*", "* tells you: *%1*", "*%1* arrives from *", "Your * %1 *",
-          "* gives you * %1*", "* has challenged you to *%1*", "*%1* mail from *", "MAIL: * %1*" };
-const char* const kHilites[] = { "Alice", "Bob", "Carol", "Dave", "Eve", "Grace", "Heidi", "Olivia", "says", "pages",
-    "Public", "OOC", "door", "sword", "tavern", "harbor", "night", "light", "north", "captain" };
-
-QList<PatternEntry> benchGags()
-{
-    QList<PatternEntry> gags;
-    for (const char* marker : kMarkers) {
-        for (const char* pattern : kGagTemplates)
-            gags.append({ QString::fromLatin1(pattern).arg(QLatin1String(marker)).toUtf8() });
-    }
-    return gags;
-}
-
-QList<TriggerEntry> benchTriggers()
-{
-    QList<TriggerEntry> triggers;
-    for (const char* marker : kMarkers) {
-        for (const char* pattern : kTriggerTemplates)
-            triggers.append(
-                { QString::fromLatin1(pattern).arg(QLatin1String(marker)).toUtf8(), QByteArray("think ") + marker, 0 });
-    }
-    triggers.append({ "BENCH-END *", "bench-done |", 2 });
-    return triggers;
-}
-
-QList<HiliteEntry> benchHilites()
-{
-    QList<HiliteEntry> hilites;
-    int i = 0;
-    for (const char* text : kHilites)
-        hilites.append({ text, QByteArray::number(1 + i++ % 7), false });
-    return hilites;
 }
 
 class NullServices : public CoreServices {
