@@ -9,6 +9,7 @@
 #include "incoming/LineChain.h"
 #include "input/CommandActions.h"
 #include "input/FormIn.h"
+#include "log/LogCommands.h"
 #include "platform/TcpConnection.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
@@ -247,6 +248,12 @@ void Shell::LoadMainFrame()
             [this] { LoadTriggerList(m_program); },
             [this] { LoadLogOmissions(m_program); },
         });
+    m_logging = std::make_unique<LogCommands>(
+        m_program, m_services, m_chain->filters(), *m_worlds, *m_toolbar, m_frame.get());
+    m_logging->focusInput = [this] { focusInput(); };
+    m_incomingFrame->logLine = [this](const QByteArray& plain, int slot) { m_logging->LogLine(plain, slot); };
+    m_actions->StartLogging = [this](int slot) { m_logging->StartLogging(slot); };
+    m_actions->StopLogging = [this](int slot) { m_logging->StopLogging(slot); };
 
     setStatus(QStringLiteral("Loading Lanthorn......"));
     m_input = new FormIn(m_program);
@@ -325,11 +332,13 @@ void Shell::wireMenus()
     connect(frame->Toggle, &QAction::triggered, m_worlds.get(), &WorldWindows::ToggleWorld);
     connect(frame->mnuClose, &QAction::triggered, m_actions.get(), &CommandActions::CloseWorld);
     connect(frame->mnuDisconnect, &QAction::triggered, m_actions.get(), &CommandActions::DisconnectWorld);
+    connect(frame->Log, &QAction::triggered, m_actions.get(), &CommandActions::ToggleLogging);
     const struct {
         QToolButton* button;
         void (CommandActions::*action)();
-    } buttons[] = { { m_toolbar->cmdPause, &CommandActions::TogglePause },
-        { m_toolbar->cmdLook, &CommandActions::look }, { m_toolbar->cmdWHO, &CommandActions::who } };
+    } buttons[]
+        = { { m_toolbar->cmdPause, &CommandActions::TogglePause }, { m_toolbar->cmdLook, &CommandActions::look },
+              { m_toolbar->cmdWHO, &CommandActions::who }, { m_toolbar->cmdLog, &CommandActions::ToggleLogging } };
     for (const auto& entry : buttons) {
         connect(entry.button, &QToolButton::clicked, m_actions.get(), entry.action);
         m_toolbarReady.insert(entry.button);
@@ -348,7 +357,7 @@ void Shell::wireMenus()
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
     for (QAction* later :
-        { frame->Log, frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView, frame->mnuGag,
+        { frame->mnuQuote, frame->mnuCopy, frame->mnuPaste, frame->mnuLine, frame->mnuView, frame->mnuGag,
             frame->mnuHilites, frame->mnuKeys, frame->mnuLog, frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
         later->setEnabled(false);
     EnableToolbarButtons();

@@ -14,6 +14,7 @@ namespace lanthorn {
 class CommandActions;
 class ConnectionLifecycle;
 class LineChain;
+class LogCommands;
 class MainFrameForIncoming;
 class FormIn;
 class WorldWindows;
@@ -91,6 +92,8 @@ public:
     LineChain& chain() const { return *m_chain; }
     /// The actions the menus, the toolbar and the input line share.
     CommandActions& actions() const { return *m_actions; }
+    /// Starting and stopping the worlds' logs, and the log writer.
+    LogCommands& logging() const { return *m_logging; }
     /// Connecting worlds (exists once the Connect window is loaded).
     ConnectionLifecycle& lifecycle() const { return *m_lifecycle; }
 
@@ -129,6 +132,7 @@ private:
     std::unique_ptr<CommandActions> m_actions;
     std::unique_ptr<MainFrameForIncoming> m_incomingFrame;
     std::unique_ptr<LineChain> m_chain;
+    std::unique_ptr<LogCommands> m_logging;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 
