@@ -31,8 +31,14 @@ class QuietServices : public UiServices {
 public:
     int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
     void beep() override { }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return {}; }
     std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return {}; }
     void setAlwaysOnTop(QWidget*, bool) override { }
@@ -138,7 +144,7 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
             program.WriteIniString("Trigs", "React1", "bench-done |");
             program.WriteIniString("Trigs", "Stack1", "2");
         }
-        Shell shell(program, services, QString(), [] { });
+        Shell shell(program, services, QString(), [] {});
         shell.start();
 
         QElapsedTimer clock;
@@ -146,9 +152,7 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
         qint64 gap = 0;
         QTimer ticker;
         ticker.setInterval(1);
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            gap = std::max(gap, sinceTick.restart());
-        });
+        QObject::connect(&ticker, &QTimer::timeout, [&] { gap = std::max(gap, sinceTick.restart()); });
         clock.start();
         sinceTick.start();
         ticker.start();

@@ -1,9 +1,9 @@
 // Speed of the incoming text pipeline: the wildcard matcher's worst case, the pieces of the
 // display step, and the whole chain on a MUSH flood with realistic filter lists.
+#include "BenchLists.h"
 #include "MushCorpus.h"
 #include "core/Program.h"
 #include "incoming/AnsiText.h"
-#include "BenchLists.h"
 #include "incoming/HiliteSet.h"
 #include "incoming/IncomingMainFrame.h"
 #include "incoming/IncomingWorldWindow.h"

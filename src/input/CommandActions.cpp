@@ -92,13 +92,15 @@ void CommandActions::closeCurrent(bool onlyDisableWhenUnconnected)
 
 void CommandActions::ToggleLogging()
 {
-    const WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
+    const int slot = m_program.state.CurrentWorld;
+    const WorldState& world = m_program.state.WorldStates[slot];
     if (!world.InUse) {
         m_program.ShowMessage(QStringLiteral("You can only log connected worlds."), MessageKind::Information);
         return;
     }
-    m_program.ShowMessage(
-        QStringLiteral("Logging is not available in this version of Lanthorn."), MessageKind::Information);
+    const auto& action = world.Logging ? StopLogging : StartLogging;
+    if (action)
+        action(slot);
 }
 
 void CommandActions::offerFeature(

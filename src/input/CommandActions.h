@@ -62,6 +62,10 @@ public:
     void look();
     void who();
 
+    /// Starting and ending the log of a world slot, with their questions.
+    std::function<void(int slot)> StartLogging;
+    std::function<void(int slot)> StopLogging;
+
 private:
     frmOpen* current();
     void closeCurrent(bool onlyDisableWhenUnconnected);

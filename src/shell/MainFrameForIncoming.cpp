@@ -42,4 +42,10 @@ void MainFrameForIncoming::RebuildWorldList()
     m_worlds.RebuildWorldList();
 }
 
+void MainFrameForIncoming::LogLine(const QByteArray& plain, int slot)
+{
+    if (logLine)
+        logLine(plain, slot);
+}
+
 } // namespace lanthorn

@@ -21,9 +21,12 @@ public:
     int AddActivity(const QString& caption) override;
     void GrabResult(const QByteArray& line) override;
     void RebuildWorldList() override;
+    void LogLine(const QByteArray& plain, int slot) override;
 
     /// Where a grab answer goes (the input box).
     std::function<void(const QByteArray&)> grabResult;
+    /// Where the units of logged worlds go (the log writer).
+    std::function<void(const QByteArray& plain, int slot)> logLine;
 
 private:
     MDILanthorn& m_frame;

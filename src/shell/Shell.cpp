@@ -12,6 +12,7 @@
 #include "input/InputLine.h"
 #include "input/frmHistory.h"
 #include "input/frmKeys.h"
+#include "log/LogCommands.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
 #include "platform/UiServices.h"
@@ -255,6 +256,12 @@ void Shell::LoadMainFrame()
             [this] { LoadTriggerList(m_program); },
             [this] { LoadLogOmissions(m_program); },
         });
+    m_logging = std::make_unique<LogCommands>(
+        m_program, m_services, m_chain->filters(), *m_worlds, *m_toolbar, m_frame.get());
+    m_logging->focusInput = [this] { focusInput(); };
+    m_incomingFrame->logLine = [this](const QByteArray& plain, int slot) { m_logging->LogLine(plain, slot); };
+    m_actions->StartLogging = [this](int slot) { m_logging->StartLogging(slot); };
+    m_actions->StopLogging = [this](int slot) { m_logging->StopLogging(slot); };
 
     setStatus(QStringLiteral("Loading Lanthorn......"));
     m_input = new FormIn(m_program);
@@ -349,11 +356,13 @@ void Shell::wireMenus()
     connect(frame->mnuPaste, &QAction::triggered, this, &Shell::PasteIntoInput);
     connect(frame->mnuLine, &QAction::triggered, this, &Shell::RemoveCarriageReturns);
     connect(frame->mnuDisconnect, &QAction::triggered, m_actions.get(), &CommandActions::DisconnectWorld);
+    connect(frame->Log, &QAction::triggered, m_actions.get(), &CommandActions::ToggleLogging);
     const struct {
         QToolButton* button;
         void (CommandActions::*action)();
-    } buttons[] = { { m_toolbar->cmdPause, &CommandActions::TogglePause },
-        { m_toolbar->cmdLook, &CommandActions::look }, { m_toolbar->cmdWHO, &CommandActions::who } };
+    } buttons[]
+        = { { m_toolbar->cmdPause, &CommandActions::TogglePause }, { m_toolbar->cmdLook, &CommandActions::look },
+              { m_toolbar->cmdWHO, &CommandActions::who }, { m_toolbar->cmdLog, &CommandActions::ToggleLogging } };
     for (const auto& entry : buttons) {
         connect(entry.button, &QToolButton::clicked, m_actions.get(), entry.action);
         m_toolbarReady.insert(entry.button);
@@ -371,8 +380,8 @@ void Shell::wireMenus()
     });
 
     // Items whose windows the program does not have yet stay disabled rather than doing nothing.
-    for (QAction* later : { frame->Log, frame->mnuQuote, frame->mnuGag, frame->mnuHilites, frame->mnuLog,
-             frame->mnuTriggers, frame->mnuSetting, frame->mnuEnable })
+    for (QAction* later : { frame->mnuQuote, frame->mnuGag, frame->mnuHilites, frame->mnuLog, frame->mnuTriggers,
+             frame->mnuSetting, frame->mnuEnable })
         later->setEnabled(false);
     EnableToolbarButtons();
 }

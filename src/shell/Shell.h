@@ -17,6 +17,7 @@ class InputLine;
 class LineChain;
 class frmHistory;
 class frmKeys;
+class LogCommands;
 class MainFrameForIncoming;
 class FormIn;
 class WorldWindows;
@@ -106,6 +107,8 @@ public:
     LineChain& chain() const { return *m_chain; }
     /// The actions the menus, the toolbar and the input line share.
     CommandActions& actions() const { return *m_actions; }
+    /// Starting and stopping the worlds' logs, and the log writer.
+    LogCommands& logging() const { return *m_logging; }
     /// Connecting worlds (exists once the Connect window is loaded).
     ConnectionLifecycle& lifecycle() const { return *m_lifecycle; }
 
@@ -148,6 +151,7 @@ private:
     std::unique_ptr<InputLine> m_inputLine;
     std::unique_ptr<frmKeys> m_keys;
     std::unique_ptr<frmHistory> m_history;
+    std::unique_ptr<LogCommands> m_logging;
     QSet<QToolButton*> m_toolbarReady; // toolbar buttons whose actions are wired
 };
 
