@@ -270,7 +270,10 @@ void Shell::LoadMainFrame()
     m_inputLine = std::make_unique<InputLine>(m_program, m_services, *m_input, *m_worlds, *m_actions,
         InputLine::Hooks {
             [this] { OpenConnectWindow(); },
-            [this](const QString& name) { ConnectWindow(), m_lifecycle->ConnectByName(name); },
+            [this](const QString& name) {
+                ConnectWindow(); // loads the site book and the connection lifecycle with it
+                m_lifecycle->ConnectByName(name);
+            },
             [this] { MacroWindow()->ShowKeys(); },
             [this] { SendHistoryWindow()->ShowHistory(); },
         });
