@@ -6,8 +6,8 @@
 // event loop is ever kept from other work (key presses wait at most that long).
 #include "BenchLists.h"
 #include "MushCorpus.h"
+#include "QuietServices.h"
 #include "core/Program.h"
-#include "platform/UiServices.h"
 #include "shell/Shell.h"
 #include "worlds/ConnectionLifecycle.h"
 
@@ -24,29 +24,9 @@
 #include <unistd.h>
 
 using namespace lanthorn;
+using lanthorn::bench::QuietServices;
 
 namespace {
-
-class QuietServices : public UiServices {
-public:
-    int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
-    void beep() override { }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return {}; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return {}; }
-    void setAlwaysOnTop(QWidget*, bool) override { }
-    void flashWindow(QWidget*) override { }
-    void setClipboardText(const QString&) override { }
-    QString clipboardText() override { return {}; }
-    void showHelp(HelpCommand, int) override { }
-};
 
 constexpr int kLines = 200000;
 

@@ -1,7 +1,7 @@
 // Start-up to the ready main frame (offscreen), for a returning player with a site book of
 // 100 sites and every feature switched on.
+#include "QuietServices.h"
 #include "core/Program.h"
-#include "platform/UiServices.h"
 #include "shell/Shell.h"
 
 #include <QApplication>
@@ -9,30 +9,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace lanthorn;
+using lanthorn::bench::QuietServices;
 
 namespace {
-
-/// Services that answer every box with its default and every dialog with a cancel.
-class QuietServices : public UiServices {
-public:
-    int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
-    void beep() override { }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return {}; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return {}; }
-    void setAlwaysOnTop(QWidget*, bool) override { }
-    void flashWindow(QWidget*) override { }
-    void setClipboardText(const QString&) override { }
-    QString clipboardText() override { return {}; }
-    void showHelp(HelpCommand, int) override { }
-};
 
 void BM_StartupToMainFrame(benchmark::State& state)
 {
