@@ -4,10 +4,13 @@
 // with "BENCH-END <token>", which a trigger answers with "bench-done <token>"; the time runs
 // from the connect to that answer. While the flood runs, a 1 ms timer measures how long the
 // event loop is ever kept from other work (key presses wait at most that long).
+// Arg 0: only the answering trigger; 1: with the lists of gags, triggers and hilites; 2: the
+// lists and a log of the world.
 #include "BenchLists.h"
 #include "MushCorpus.h"
 #include "QuietServices.h"
 #include "core/Program.h"
+#include "log/LogCommands.h"
 #include "shell/Shell.h"
 #include "worlds/ConnectionLifecycle.h"
 
@@ -98,7 +101,8 @@ private:
 
 void BM_FloodIntoTheDisplay(benchmark::State& state)
 {
-    const bool lists = state.range(0) != 0;
+    const bool lists = state.range(0) >= 1;
+    const bool logged = state.range(0) >= 2;
     floodText();
     qint64 worstGap = 0;
     for (auto _ : state) {
@@ -137,6 +141,8 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
         sinceTick.start();
         ticker.start();
         shell.lifecycle().ConnectByName("bench");
+        if (logged)
+            shell.logging().writer().BeginLog(program.state.CurrentWorld, dir.filePath(QStringLiteral("flood.log")));
         while (!world.answered())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
@@ -145,7 +151,7 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
     state.counters["lines/s"] = benchmark::Counter(double(kLines), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["longest_busy_ms"] = double(worstGap);
 }
-BENCHMARK(BM_FloodIntoTheDisplay)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FloodIntoTheDisplay)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

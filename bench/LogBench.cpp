@@ -1,5 +1,6 @@
-// Logging one unit: every unit opens the log file, appends and closes it again, so the cost per
-// unit is mostly the file system's. Measured plain, and word-wrapped with a list of omissions.
+// Logging one unit: the world's log file is held open and every unit is one write straight into
+// it (and a look that the file is still the one under its name). Measured plain, and
+// word-wrapped with a list of omissions.
 #include "core/Program.h"
 #include "incoming/FilterMatchers.h"
 #include "log/LogWriter.h"

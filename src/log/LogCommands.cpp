@@ -141,6 +141,11 @@ void LogCommands::LogLine(const QByteArray& plain, int slot)
     }
 }
 
+void LogCommands::WorldReleased(int slot)
+{
+    m_writer.EndLog(slot);
+}
+
 void LogCommands::failed(int slot, const LanthornError& error, const QString& before, const QString& after)
 {
     // Logging ends before the player is told, so that nothing arriving while the message is

@@ -35,6 +35,8 @@ public:
     void StopLogging(int slot);
     /// One unit of a logged world, from the line chain.
     void LogLine(const QByteArray& plain, int slot);
+    /// The world's slot was released: its log ends without a word and its file is closed.
+    void WorldReleased(int slot);
 
     LogWriter& writer() { return m_writer; }
 

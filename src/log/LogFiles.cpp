@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <sys/stat.h>
 
 namespace lanthorn {
 
@@ -83,13 +84,37 @@ void CreateLogFile(const QString& name, const QByteArray& bytes)
     writeAll(file, bytes);
 }
 
-qint64 AppendToLogFile(const QString& name, const QByteArray& bytes)
+qint64 LogFileAppender::append(const QString& name, const QByteArray& bytes)
 {
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw openError(name);
-    writeAll(file, bytes);
-    return file.size();
+    // One look at the name per unit tells whether the open file is still the one it leads to
+    // (not deleted, moved away or replaced) and how long it is.
+    struct stat named { };
+    const bool same = m_file.isOpen() && m_file.fileName() == name
+        && ::stat(QFile::encodeName(name).constData(), &named) == 0 && named.st_dev == m_device
+        && named.st_ino == m_inode;
+    if (!same) {
+        close();
+        m_file.setFileName(name);
+        if (name.isEmpty() || !m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+            || ::fstat(m_file.handle(), &named) != 0) {
+            close();
+            throw openError(name);
+        }
+        m_device = named.st_dev;
+        m_inode = named.st_ino;
+    }
+    try {
+        writeAll(m_file, bytes);
+    } catch (const LanthornError&) {
+        close();
+        throw;
+    }
+    return qint64(named.st_size) + bytes.size();
+}
+
+void LogFileAppender::close()
+{
+    m_file.close();
 }
 
 } // namespace lanthorn

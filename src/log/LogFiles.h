@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QFile>
 #include <QString>
 #include <cstdint>
+#include <sys/types.h>
 
 namespace lanthorn {
 
@@ -38,8 +40,24 @@ bool LogFileExists(const QString& name);
 /// Raises LanthornError when the file cannot be written.
 void CreateLogFile(const QString& name, const QByteArray& bytes);
 
-/// Appends the bytes to the file (creating it when it is not there) and closes it; returns the
-/// file's length afterwards. Raises LanthornError when the file cannot be written.
-qint64 AppendToLogFile(const QString& name, const QByteArray& bytes);
+/// A log file held open between appends, so that a world under a flood of text costs one write
+/// per unit rather than an open and a close. Nothing is buffered on our side: after every append
+/// the file on disk is complete. The next append opens the file again when it is asked for
+/// another name, or when the file was deleted or moved away meanwhile (it is then created anew
+/// under its name, as a fresh open would).
+class LogFileAppender {
+public:
+    /// Appends the bytes to the named file (creating it when it is not there); returns the
+    /// file's length afterwards. Raises LanthornError when the file cannot be written; the file
+    /// is closed then, so the next append tries afresh.
+    qint64 append(const QString& name, const QByteArray& bytes);
+    void close();
+
+private:
+    QFile m_file;
+    // Which file m_file is, to notice when its name leads elsewhere.
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+};
 
 } // namespace lanthorn

@@ -30,6 +30,7 @@ LogWriter::LogWriter(Program& program, FilterMatchers& filters)
 void LogWriter::BeginLog(int slot, const QString& name)
 {
     WorldState& world = m_program.state.world(slot);
+    m_files.erase(slot);
     CreateLogFile(name, LogHeader(QDate::currentDate()));
     world.LogFileName = name;
     world.LogPart = 0;
@@ -41,7 +42,7 @@ void LogWriter::WriteBufferToLog(int slot, const QByteArray& displayedText)
 {
     WorldState& world = m_program.state.world(slot);
     const QByteArray& text = world.LogWordWrap ? displayedText : world.ReceiveBuffer;
-    world.LogSize = measured(AppendToLogFile(world.LogFileName, text + kLineEnd));
+    world.LogSize = measured(m_files[slot].append(world.LogFileName, text + kLineEnd));
     if (world.LogSize > kLogSplitSize && m_program.state.Features.SplitLogs != 0)
         NextLogPart(slot);
 }
@@ -64,7 +65,7 @@ void LogWriter::LogLine(const QByteArray& plain, int slot)
         text = plain;
     }
     text += kLineEnd;
-    const qint64 length = AppendToLogFile(world.LogFileName, text);
+    const qint64 length = m_files[slot].append(world.LogFileName, text);
     if (state.Features.SplitLogs == 0)
         return;
     world.LogSize = measured(length);
@@ -82,6 +83,7 @@ void LogWriter::NextLogPart(int slot)
 void LogWriter::EndLog(int slot)
 {
     m_held.remove(slot);
+    m_files.erase(slot);
     WorldState& world = m_program.state.world(slot);
     world.Logging = false;
     world.LogPart = 0;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "log/LogFiles.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <map>
 
 namespace lanthorn {
 
@@ -11,8 +14,8 @@ class FilterMatchers;
 class Program;
 
 /// The log files of the worlds. Each world slot logs to a file of its own, kept in its world
-/// state (LogFileName, LogSize, LogPart, LogWordWrap); every write opens the file, appends and
-/// closes it again, so the file is complete on disk at all times. Every failure to write is
+/// state (LogFileName, LogSize, LogPart, LogWordWrap). The file is held open while the world
+/// logs and every unit goes straight into it, so the file is complete on disk at all times. Every failure to write is
 /// raised as a LanthornError for the caller to report; the log stays on until the caller ends it.
 class LogWriter {
 public:
@@ -39,8 +42,8 @@ public:
     /// The world's log goes on under its next part name (the next unit creates that file).
     void NextLogPart(int slot);
 
-    /// Logging of the world ends: Logging, LogPart and LogSize become 0 and units kept back
-    /// are forgotten. The file needs no closing.
+    /// Logging of the world ends: its file is closed, Logging, LogPart and LogSize become 0
+    /// and units kept back are forgotten.
     void EndLog(int slot);
 
     /// Keeps the world's units back instead of writing them, while the player decides whether
@@ -55,6 +58,7 @@ private:
     Program& m_program;
     FilterMatchers& m_filters;
     QHash<int, QList<QByteArray>> m_held; // by world slot
+    std::map<int, LogFileAppender> m_files; // by world slot; a node map, as files cannot move
 };
 
 } // namespace lanthorn

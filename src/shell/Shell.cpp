@@ -235,7 +235,11 @@ void Shell::LoadMainFrame()
     m_worlds->focusInput = [this] { focusInput(); };
     m_incomingFrame = std::make_unique<MainFrameForIncoming>(*m_frame, *m_worlds);
     m_chain = std::make_unique<LineChain>(m_program, *m_incomingFrame);
-    m_worlds->slotReset = [this](int slot) { m_chain->ResetWorld(slot); };
+    m_worlds->slotReset = [this](int slot) {
+        m_chain->ResetWorld(slot);
+        if (m_logging)
+            m_logging->WorldReleased(slot);
+    };
     connect(m_worlds.get(), &WorldWindows::windowCreated, this, [this](frmOpen* window) {
         connect(window->IPPort1, &TcpConnection::dataIn, this, [this, window](QByteArray& text, bool endOfLine) {
             m_chain->DataIn(*window, text, endOfLine);

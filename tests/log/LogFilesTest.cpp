@@ -129,10 +129,30 @@ TEST_F(LogFileTest, CreatingEmptiesAnExistingFileAndAppendingAddsAtTheEnd)
     write("game.log", "an old log that is much longer");
     CreateLogFile(path("game.log"), "new\r\n");
     EXPECT_EQ(read("game.log"), "new\r\n");
-    EXPECT_EQ(AppendToLogFile(path("game.log"), "more\r\n"), 11);
+    LogFileAppender appender;
+    EXPECT_EQ(appender.append(path("game.log"), "more\r\n"), 11);
+    EXPECT_EQ(read("game.log"), "new\r\nmore\r\n") << "on disk at once, nothing held back";
+    EXPECT_EQ(appender.append(path("fresh.log"), "first\r\n"), 7) << "another name, another file";
+    EXPECT_EQ(appender.append(path("fresh.log"), "second\r\n"), 15);
+    EXPECT_EQ(read("fresh.log"), "first\r\nsecond\r\n");
     EXPECT_EQ(read("game.log"), "new\r\nmore\r\n");
-    EXPECT_EQ(AppendToLogFile(path("fresh.log"), "first\r\n"), 7) << "appending creates a missing file";
-    EXPECT_EQ(read("fresh.log"), "first\r\n");
+}
+
+TEST_F(LogFileTest, AFileDeletedMovedOrReplacedWhileOpenIsWrittenUnderItsName)
+{
+    LogFileAppender appender;
+    appender.append(path("game.log"), "one\r\n");
+    ASSERT_TRUE(QFile::remove(path("game.log")));
+    EXPECT_EQ(appender.append(path("game.log"), "two\r\n"), 5);
+    EXPECT_EQ(read("game.log"), "two\r\n");
+    ASSERT_TRUE(QFile::rename(path("game.log"), path("kept.log")));
+    appender.append(path("game.log"), "three\r\n");
+    EXPECT_EQ(read("game.log"), "three\r\n");
+    EXPECT_EQ(read("kept.log"), "two\r\n");
+    ASSERT_TRUE(QFile::remove(path("game.log")));
+    write("game.log", "replaced\r\n");
+    appender.append(path("game.log"), "four\r\n");
+    EXPECT_EQ(read("game.log"), "replaced\r\nfour\r\n");
 }
 
 TEST_F(LogFileTest, FilesThatCannotBeWrittenRaiseNumberedErrors)
@@ -150,7 +170,7 @@ TEST_F(LogFileTest, FilesThatCannotBeWrittenRaiseNumberedErrors)
     using Write = std::function<void(const QString&)>;
     const Write writes[] = {
         [](const QString& name) { CreateLogFile(name, "x"); },
-        [](const QString& name) { AppendToLogFile(name, "x"); },
+        [](const QString& name) { LogFileAppender().append(name, "x"); },
     };
     for (const auto& c : cases) {
         for (const Write& attempt : writes) {

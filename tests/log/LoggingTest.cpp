@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
@@ -355,6 +356,31 @@ TEST_F(LoggingTest, SeveralWorldsLogAtOnceEachToItsOwnFile)
     EXPECT_TRUE(state(0).Logging);
     EXPECT_EQ(announce()->text(), "Logging.");
     EXPECT_EQ(read("alpha.log"), header() + "a1\r\na2\r\n");
+}
+
+/// How many of the program's open file descriptors lead to the file.
+int openHandlesOf(const QString& name)
+{
+    int count = 0;
+    const QString target = QFileInfo(name).canonicalFilePath();
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files))
+        count += fd.symLinkTarget() == target ? 1 : 0;
+    return count;
+}
+
+TEST_F(LoggingTest, AClosedWorldLetsGoOfItsLogFile)
+{
+    FakeWorldServer server;
+    connectHome(server);
+    toggleLogging({ Yes, No }, { path("game.log") });
+    send(server, "one");
+    EXPECT_EQ(openHandlesOf(path("game.log")), 1) << "held open while the world logs";
+
+    shell->mainFrame()->mnuConfirm->setChecked(false);
+    shell->actions().CloseWorld();
+    ASSERT_FALSE(state(0).InUse);
+    EXPECT_EQ(openHandlesOf(path("game.log")), 0);
+    EXPECT_EQ(read("game.log"), header() + "one\r\n");
 }
 
 TEST_F(LoggingTest, OnlyWorldsInUseCanBeLogged)
