@@ -43,8 +43,9 @@ void CreateLogFile(const QString& name, const QByteArray& bytes);
 /// A log file held open between appends, so that a world under a flood of text costs one write
 /// per unit rather than an open and a close. Nothing is buffered on our side: after every append
 /// the file on disk is complete. The next append opens the file again when it is asked for
-/// another name, or when the file was deleted or moved away meanwhile (it is then created anew
-/// under its name, as a fresh open would).
+/// another name, or when the file was deleted, moved away or replaced meanwhile (the append then
+/// goes to whatever file is under the name now, created anew when there is none, as a fresh open
+/// would).
 class LogFileAppender {
 public:
     /// Appends the bytes to the named file (creating it when it is not there); returns the
