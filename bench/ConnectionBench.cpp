@@ -4,7 +4,6 @@
 // readAll loop and by a raw read() loop, which set the ceiling.
 #include "platform/TcpConnection.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTcpSocket>
 #include <arpa/inet.h>
@@ -194,12 +193,3 @@ void BM_RawReadLoop(benchmark::State& state)
 BENCHMARK(BM_RawReadLoop)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,7 +14,7 @@
 #include "shell/Shell.h"
 #include "worlds/ConnectionLifecycle.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -154,13 +154,3 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
 BENCHMARK(BM_FloodIntoTheDisplay)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,23 +1,17 @@
 // Logging one unit: the world's log file is held open and every unit is one write straight into
 // it (and a look that the file is still the one under its name). Measured plain, and
 // word-wrapped with a list of omissions.
+#include "QuietCoreServices.h"
 #include "core/Program.h"
 #include "incoming/FilterMatchers.h"
 #include "log/LogWriter.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace lanthorn;
 
 namespace {
-
-class NoServices : public CoreServices {
-public:
-    int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
-    void beep() override { }
-};
 
 const QByteArray kUnits[] = {
     "Bob says, \"The quick brown fox jumps over the lazy dog, and then it does it again.\"",
@@ -29,7 +23,7 @@ const QByteArray kUnits[] = {
 void logUnits(benchmark::State& state, bool wrapped)
 {
     QTemporaryDir dir;
-    NoServices services;
+    bench::QuietCoreServices services;
     Program program(dir.path(), services);
     SiteRecord site;
     site.WrapAt = 40;
@@ -65,12 +59,3 @@ void BM_LogLine_WrappedWithOmissions(benchmark::State& state)
 BENCHMARK(BM_LogLine_WrappedWithOmissions);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

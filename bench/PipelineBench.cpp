@@ -2,6 +2,7 @@
 // display step, and the whole chain on a MUSH flood with realistic filter lists.
 #include "BenchLists.h"
 #include "MushCorpus.h"
+#include "QuietCoreServices.h"
 #include "core/Program.h"
 #include "incoming/AnsiText.h"
 #include "incoming/HiliteSet.h"
@@ -29,12 +30,6 @@ const QList<QByteArray>& corpus()
         g_corpus = bench::MakeMushCorpus(200000);
     return g_corpus;
 }
-
-class NullServices : public CoreServices {
-public:
-    int messageBox(const MessageBoxRequest& request) override { return request.defaultButton; }
-    void beep() override { }
-};
 
 class NullDisplay : public TextDisplay {
 public:
@@ -71,7 +66,7 @@ public:
 /// A program with one MUSH world (wrap at 80, indent 2, bold colours) and the scenario's lists.
 struct BenchProgram {
     QTemporaryDir dir;
-    NullServices services;
+    bench::QuietCoreServices services;
     Program program { dir.path(), services };
     NullFrame frame;
     NullWorld world;

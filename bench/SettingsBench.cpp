@@ -1,7 +1,6 @@
 // Reading settings from a file of 500 stored sites, as the site book load does.
 #include "core/SettingsFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -73,12 +72,3 @@ void BM_ReadIniString_FirstReadOfFile(benchmark::State& state)
 BENCHMARK(BM_ReadIniString_FirstReadOfFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -110,5 +110,3 @@ void BM_ScrollbackMemory(benchmark::State& state)
 BENCHMARK(BM_ScrollbackMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-BENCHMARK_MAIN();
