@@ -5,6 +5,7 @@
 BUILD      ?= build
 CORE_BUILD ?= build-core
 FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD ?= build-bench
 FUZZ_SECONDS ?= 5
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -42,12 +43,12 @@ test-fuzz:
 
 bench:
 	scripts/install-deps.sh
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
-	for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLANTHORN_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	for b in $(BENCH_BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(CORE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CORE_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
