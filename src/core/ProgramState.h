@@ -9,13 +9,13 @@
 namespace lanthorn {
 
 /// A font as the settings describe it (name, size in points, style), free of any GUI type.
-struct FontSpec {
+struct FontChoice {
     QString name = QStringLiteral("Courier");
     double size = 10;
     bool bold = false;
     bool italic = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontChoice&) const = default;
 };
 
 /// One world slot: the state that belongs to the world played in that slot's window.
@@ -106,7 +106,7 @@ struct ProgramState {
     QList<WorldState> WorldStates;
     QList<SiteRecord> Sites;
 
-    FontSpec DefaultFont;
+    FontChoice DefaultFont;
     ScreenDefaults Screen;
     FeatureSwitches Features;
 

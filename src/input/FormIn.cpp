@@ -1,7 +1,7 @@
 #include "input/FormIn.h"
 
 #include "core/Program.h"
-#include "shell/FontSpecs.h"
+#include "shell/FontChoices.h"
 #include "shell/PickPaletteColour.h"
 
 #include <QPlainTextEdit>

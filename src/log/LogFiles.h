@@ -21,7 +21,7 @@ QByteArray LogHeader(const QDate& date);
 /// The last seven characters of the file name hold three characters of the base name and a
 /// four-character extension («.log»); the three become "pt" and the part number, so that an
 /// eight-character base name stays eight characters: «abcdefgh.log» goes on in «abcdept0.log»,
-/// «abcdept1.log» and so on. From part 10 on the number has two digits and the rule, applied
+/// «abcdept1.log» and so on. From the tenth split file on, the number has two digits and the rule, applied
 /// to the previous part's name, keeps one more character each time: «abcdept9.log» is followed
 /// by «abcdept10.log» and then «abcdeppt11.log». Logs written so far are named that way.
 ///

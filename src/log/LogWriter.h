@@ -23,7 +23,7 @@ public:
     LogWriter(Program& program, FilterMatchers& filters);
 
     /// Starts a world's log in the named file: the file is created anew (an existing one is
-    /// emptied) with the date header, then logging is on with part 0 and size 0. When the file
+    /// emptied) with the date header, then logging is on with LogPart and LogSize at 0. When the file
     /// cannot be created, the error is raised and logging stays off.
     void BeginLog(int slot, const QString& name);
 

@@ -17,7 +17,7 @@
 #include "platform/TerminalDisplay.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
-#include "shell/FontSpecs.h"
+#include "shell/FontChoices.h"
 #include "shell/MDILanthorn.h"
 #include "shell/MainFrameForIncoming.h"
 #include "shell/Twips.h"
@@ -81,7 +81,7 @@ void Shell::StartupWindowLoad()
 {
     m_start = std::make_unique<frmStart>();
     ProgramState& state = m_program.state;
-    state.DefaultFont = FontSpecOf(m_start->font());
+    state.DefaultFont = FontChoiceOf(m_start->font());
 
     if (!m_bit) {
         m_bit = std::make_unique<frmBit>();

@@ -3,7 +3,7 @@
 #include "core/Program.h"
 #include "core/SettingsValues.h"
 #include "platform/UiServices.h"
-#include "shell/FontSpecs.h"
+#include "shell/FontChoices.h"
 #include "shell/PickPaletteColour.h"
 
 #include <QCloseEvent>
@@ -86,7 +86,7 @@ frmAskFor::frmAskFor(Program& program, UiServices& services, QWidget* parent)
 void frmAskFor::cmdTextColor_Click()
 {
     if (const std::optional<QFont> chosen = m_services.chooseFont(this, QFontOf(m_font))) {
-        m_font = FontSpecOf(*chosen);
+        m_font = FontChoiceOf(*chosen);
         lblColor->setFont(QFontOf(m_font));
     }
 }

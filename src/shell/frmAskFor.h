@@ -43,7 +43,7 @@ private:
 
     Program& m_program;
     UiServices& m_services;
-    FontSpec m_font { QStringLiteral("Courier"), 9.75, false, false };
+    FontChoice m_font { QStringLiteral("Courier"), 9.75, false, false };
     bool m_done = false;
 };
 

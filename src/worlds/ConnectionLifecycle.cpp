@@ -3,7 +3,7 @@
 #include "core/Program.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
-#include "shell/FontSpecs.h"
+#include "shell/FontChoices.h"
 #include "shell/MDILanthorn.h"
 #include "shell/WorldWindows.h"
 #include "worlds/frmAdd.h"

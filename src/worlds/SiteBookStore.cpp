@@ -102,7 +102,7 @@ int SiteBookStore::LoadSiteBook()
 void SiteBookStore::LoadSite(const QString& name, int i)
 {
     const ProgramState& state = m_program.state;
-    const FontSpec& font = state.DefaultFont;
+    const FontChoice& font = state.DefaultFont;
     const QString blank = QStringLiteral(" ");
     SiteReader read(m_program, name);
     SiteRecord& site = m_program.state.Sites[i];
@@ -213,7 +213,7 @@ bool SiteBookStore::needsRepair(int i) const
 void SiteBookStore::repair(int i)
 {
     SiteRecord& site = m_program.state.Sites[i];
-    const FontSpec& font = m_program.state.DefaultFont;
+    const FontChoice& font = m_program.state.DefaultFont;
     site.Font = font.name;
     site.FontSize = font.size >= 1 && font.size <= 32767 ? int(std::lround(font.size)) : 10;
     site.TFColor = 0;

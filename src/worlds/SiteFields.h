@@ -17,7 +17,7 @@ struct SiteFields {
     bool WordWrap = false;
     QString WrapAt;
     QString Indent;
-    FontSpec Font;
+    FontChoice Font;
     QString TFColor; // palette index as decimal text
     QString TBColor;
     bool BoldANSI = false;

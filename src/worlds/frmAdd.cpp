@@ -24,7 +24,7 @@ namespace {
 const QColor kUnsavedColour(255, 0, 0);
 const QColor kSavedColour(0, 0, 0);
 
-QFont FontOf(const FontSpec& spec)
+QFont FontOf(const FontChoice& spec)
 {
     QFont font(spec.name);
     if (spec.size > 0)

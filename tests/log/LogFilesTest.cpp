@@ -25,7 +25,7 @@ TEST(NextLogPartName, ReplacesThreeCharactersBeforeTheExtensionWithThePartNumber
     } cases[] = {
         { "c:\\logs\\abcdefgh.log", 0, "c:\\logs\\abcdept0.log" },
         { "c:\\logs\\abcdept0.log", 1, "c:\\logs\\abcdept1.log" },
-        // From part 10 on the suffix grows and each name keeps one more character.
+        // From the tenth split file on the suffix grows and each name keeps one more character.
         { "c:\\logs\\abcdept9.log", 10, "c:\\logs\\abcdept10.log" },
         { "c:\\logs\\abcdept10.log", 11, "c:\\logs\\abcdeppt11.log" },
         { "/home/me/game.log", 0, "/home/me/gpt0.log" },
