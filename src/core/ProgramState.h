@@ -54,6 +54,8 @@ struct SiteRecord {
     int TFColor = 0; // palette index 0-15
     int TBColor = 0;
     int BoldANSI = 0;
+
+    FontChoice font() const { return { Font, double(FontSize), FontBold, FontItalic }; }
 };
 
 inline constexpr int kSiteTypeMush = 0;

@@ -105,7 +105,7 @@ bool ConnectionLifecycle::OpenWorldWindow(int slot, int site)
 
     m_frame.setWindowTitle(QStringLiteral("Setting Fonts For New World."));
     m_worlds.LayoutWorldWindow(window);
-    const QFont font = QFontOf({ record.Font, double(record.FontSize), record.FontBold, record.FontItalic });
+    const QFont font = QFontOf(record.font());
     window->setFont(font);
     window->Term->setFont(font);
 

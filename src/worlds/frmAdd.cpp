@@ -4,6 +4,7 @@
 #include "core/Program.h"
 #include "platform/UiServices.h"
 #include "shell/BusyPointer.h"
+#include "shell/FontChoices.h"
 #include "shell/PickPaletteColour.h"
 #include "shell/SortedListItem.h"
 #include "worlds/SiteSaveRules.h"
@@ -23,16 +24,6 @@ namespace {
 
 const QColor kUnsavedColour(255, 0, 0);
 const QColor kSavedColour(0, 0, 0);
-
-QFont FontOf(const FontChoice& spec)
-{
-    QFont font(spec.name);
-    if (spec.size > 0)
-        font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    return font;
-}
 
 } // namespace
 
@@ -197,7 +188,7 @@ void frmAdd::ShowSite()
         txtWW->setText(QString::number(site.WrapAt));
     }
 
-    lblColor->setFont(FontOf({ site.Font, double(site.FontSize), site.FontBold, site.FontItalic }));
+    lblColor->setFont(QFontOf(site.font()));
     SetWidgetColour(lblColor, ColourRole::Text, PaletteQColor(site.TFColor));
     SetWidgetColour(lblColor, ColourRole::Background, PaletteQColor(site.TBColor));
 
@@ -266,7 +257,7 @@ void frmAdd::cmdTextCol_Click()
     const std::optional<QFont> chosen = m_ui.chooseFont(this, lblColor->font());
     if (chosen) {
         markUnsaved();
-        lblColor->setFont(FontOf({ chosen->family(), chosen->pointSizeF(), chosen->bold(), chosen->italic() }));
+        lblColor->setFont(QFontOf(FontChoiceOf(*chosen)));
     }
     m_ui.setAlwaysOnTop(this, true);
 }
@@ -285,7 +276,7 @@ void frmAdd::cmdNew_Click()
     chWW->setChecked(true);
 
     const ProgramState& state = m_program.state;
-    lblColor->setFont(FontOf(state.DefaultFont));
+    lblColor->setFont(QFontOf(state.DefaultFont));
     SetWidgetColour(lblColor, ColourRole::Text, ColourFromValue(state.Screen.SendText));
     SetWidgetColour(lblColor, ColourRole::Background, ColourFromValue(state.Screen.SendColor));
     for (auto [list, index] : { std::pair { BC, state.Screen.TBColor }, std::pair { FC, state.Screen.TFColor } }) {
@@ -391,7 +382,7 @@ SiteFields frmAdd::fieldsOfWindow() const
     fields.WrapAt = txtWW->text();
     fields.Indent = txtInd->text();
     const QFont font = lblColor->font();
-    fields.Font = { font.family(), font.pointSizeF(), font.bold(), font.italic() };
+    fields.Font = FontChoiceOf(font);
     fields.TFColor = ColourListValue(FC);
     fields.TBColor = ColourListValue(BC);
     fields.BoldANSI = chBold->isChecked();
