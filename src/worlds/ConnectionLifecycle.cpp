@@ -188,7 +188,7 @@ void ConnectionLifecycle::ConnectWorld(int slot, int site, Origin origin)
         if (*done)
             return;
         end();
-        connected(slot, site, origin);
+        connected(slot, origin);
     });
     connect(connection, &TcpConnection::connectFailed, this, [=, this](int number, const QString& description) {
         if (*done)
@@ -208,11 +208,14 @@ void ConnectionLifecycle::ConnectWorld(int slot, int site, Origin origin)
     deadline->start(m_wait);
 }
 
-void ConnectionLifecycle::connected(int slot, int site, Origin origin)
+void ConnectionLifecycle::connected(int slot, Origin origin)
 {
     ProgramState& state = m_program.state;
+    // The site book may have been read again while the world was being connected: the slot's
+    // own site index has followed the site, a number taken before the wait has not.
+    const int site = state.WorldStates[slot].SiteIndex;
     frmOpen* window = m_worlds.window(slot);
-    window->setSiteIndex(state.WorldStates[slot].SiteIndex);
+    window->setSiteIndex(site);
 
     m_frame.setWindowTitle(QStringLiteral("Connected!."));
     m_worlds.showWorld(slot);

@@ -61,7 +61,7 @@ private:
 
     bool OpenWorldWindow(int slot, int site);
     void ConnectWorld(int slot, int site, Origin origin);
-    void connected(int slot, int site, Origin origin);
+    void connected(int slot, Origin origin);
     void failed(int slot, Origin origin, int errorNumber, const QString& description, bool hideWindow = true);
     void finish(int slot, Origin origin, bool ok);
 

@@ -213,6 +213,23 @@ TEST_F(ConnectionLifecycleTest, ADeletedSiteKeepsPlayingWithItsOwnSettings)
     EXPECT_EQ(add->findChild<QListWidget*>("cmbWorlds")->count(), 0);
 }
 
+TEST_F(ConnectionLifecycleTest, ASiteBookChangedWhileConnectingLogsInWithTheSiteBeingConnected)
+{
+    FakeWorldServer a, b;
+    start({ { "Alpha", a.port() }, { "Beta", b.port(), "Bob", "bobpw" } });
+    shell->lifecycle().ConnectByName("beta");
+    // Before the world answers, deleting Alpha moves Beta to index 0 of the book.
+    frmAdd* add = shell->ConnectWindow();
+    add->findChild<QLineEdit*>("txtName")->setText("Alpha");
+    services.core.answer({ MessageAnswer::Yes });
+    add->DeleteSite();
+
+    ASSERT_TRUE(b.waitForClients(1));
+    ASSERT_TRUE(b.waitForReceived("connect Bob bobpw\r\n"));
+    EXPECT_EQ(worldsMenu(), QStringList { "1. Beta" });
+    EXPECT_EQ(world(0)->siteIndex(), program.state.WorldStates[0].SiteIndex);
+}
+
 TEST_F(ConnectionLifecycleTest, ATwentySecondWorldIsRefusedPlainly)
 {
     FakeWorldServer server;
