@@ -15,7 +15,6 @@ namespace lanthorn {
 
 namespace {
 const QByteArray kCrLf = "\r\n";
-const QByteArray kClearScreen = "\x1b[J";
 } // namespace
 
 CommandActions::CommandActions(

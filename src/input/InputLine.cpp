@@ -22,8 +22,6 @@ namespace lanthorn {
 
 namespace {
 
-const QByteArray kClearScreen = "\x1b[J";
-
 /// World text as the input box shows it: UTF-8 where it is valid, Latin-1 where it is not.
 QString decodeWorldText(const QByteArray& bytes)
 {

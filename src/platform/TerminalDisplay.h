@@ -10,6 +10,9 @@
 
 namespace lanthorn {
 
+/// Written to a display, clears its screen (the text moves into the scroll-back).
+inline const QByteArray kClearScreen = QByteArrayLiteral("\x1b[J");
+
 /// The terminal display of a world window (`Term` and `Chat`): shows written text with its ANSI
 /// colours, keeps the scroll-back, scrolls by line, page, wheel and scroll bar, and lets the
 /// user select text with the mouse. It follows the newest text unless the user scrolled back.

@@ -16,7 +16,6 @@
 namespace lanthorn {
 
 namespace {
-const QByteArray kClearScreen = "\x1b[J";
 }
 
 WorldWindows::WorldWindows(Program& program, MDILanthorn& frame, frmTool& toolbar)

@@ -68,10 +68,7 @@ void ConnectionLifecycle::ConnectSelectedSite(int site)
     m_steps.showBusyPointer();
     m_steps.disableToolbarButtons();
     const int slot = m_program.state.FindFreeWorldSlot();
-    if (!OpenWorldWindow(slot, site)) {
-        failed(slot, Origin::ConnectWindow, 0, QString(), false);
-        return;
-    }
+    OpenWorldWindow(slot, site);
     ConnectWorld(slot, site, Origin::ConnectWindow);
 }
 
@@ -91,14 +88,11 @@ void ConnectionLifecycle::ConnectByName(const QString& name)
     }
     m_steps.showBusyPointer();
     const int slot = m_program.state.FindFreeWorldSlot();
-    if (!OpenWorldWindow(slot, site)) {
-        failed(slot, Origin::ByName, 0, QString(), false);
-        return;
-    }
+    OpenWorldWindow(slot, site);
     ConnectWorld(slot, site, Origin::ByName);
 }
 
-bool ConnectionLifecycle::OpenWorldWindow(int slot, int site)
+void ConnectionLifecycle::OpenWorldWindow(int slot, int site)
 {
     const SiteRecord& record = m_program.state.Sites[site];
     frmOpen* window = m_worlds.window(slot);
@@ -124,7 +118,6 @@ bool ConnectionLifecycle::OpenWorldWindow(int slot, int site)
     window->setCaption(QString::number(slot + 1) + u' ' + record.Name);
     window->openedSite = record;
     m_frame.setWindowTitle(QStringLiteral("Connecting:") + record.Name);
-    window->tag = QString::number(slot);
 
     m_frame.setWindowTitle(QStringLiteral("Setting Word Wrap."));
     // Without word wrap the display wraps at its own width (a reused window forgets the
@@ -134,8 +127,7 @@ bool ConnectionLifecycle::OpenWorldWindow(int slot, int site)
     m_frame.setWindowTitle(QStringLiteral("Clearing Screen."));
     window->Term->setForeColor(record.TFColor);
     window->Term->setBackColor(record.TBColor);
-    window->Term->Disp("\x1b[J");
-    return true;
+    window->Term->Disp(kClearScreen);
 }
 
 void ConnectionLifecycle::ConnectWorld(int slot, int site, Origin origin)

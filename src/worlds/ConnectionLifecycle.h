@@ -59,7 +59,7 @@ Q_SIGNALS:
 private:
     enum class Origin { ConnectWindow, ByName };
 
-    bool OpenWorldWindow(int slot, int site);
+    void OpenWorldWindow(int slot, int site);
     void ConnectWorld(int slot, int site, Origin origin);
     void connected(int slot, Origin origin);
     void failed(int slot, Origin origin, int errorNumber, const QString& description, bool hideWindow = true);
