@@ -86,17 +86,27 @@ void TerminalDisplay::setScreenText(const QString& text)
 
 void TerminalDisplay::scheduleRefresh()
 {
-    if (!m_refresh.isActive()) {
-        m_burst.start();
-        m_refresh.start(kQuietMs);
-    } else if (m_burst.elapsed() + kQuietMs <= kLongestWaitMs) {
-        m_refresh.start(kQuietMs);
+    // The timer is armed once a burst; a write only notes when it came (re-arming the timer
+    // on every line of a flood would cost more than the line itself).
+    if (m_refresh.isActive()) {
+        m_lastWriteMs = m_burst.elapsed();
+        return;
     }
+    m_burst.start();
+    m_lastWriteMs = 0;
+    m_refresh.start(kQuietMs);
 }
 
 void TerminalDisplay::refresh()
 {
-    m_refresh.stop();
+    // Painted once the writes have been quiet for a while, or when the burst has waited long
+    // enough.
+    const qint64 quietAt = m_lastWriteMs + kQuietMs;
+    const qint64 now = m_burst.elapsed();
+    if (quietAt > now && quietAt <= kLongestWaitMs) {
+        m_refresh.start(int(quietAt - now));
+        return;
+    }
     updateScrollBar();
     viewport()->update();
 }

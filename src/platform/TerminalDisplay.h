@@ -102,6 +102,7 @@ private:
 
     QTimer m_refresh;
     QElapsedTimer m_burst;
+    qint64 m_lastWriteMs = 0; // since the start of the burst
     QTimer m_blink;
     bool m_blinkVisible = true;
 
