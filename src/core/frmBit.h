@@ -17,7 +17,6 @@ public:
     /// Loads the picture; false when the file is missing or unreadable (the dialogs then keep
     /// their plain background).
     bool loadPicture(const QString& path);
-    const QPixmap& picture() const { return m_tile; }
 
     /// From now on the picture is tiled, unscaled, over the window's inner area whenever it
     /// repaints, beneath its controls.

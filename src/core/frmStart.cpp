@@ -53,9 +53,4 @@ void frmStart::setStatus(const QString& text)
     Picture1->repaint();
 }
 
-QString frmStart::status() const
-{
-    return lblSt->text();
-}
-
 } // namespace lanthorn

@@ -17,7 +17,6 @@ public:
     /// Shows a status text at once, without waiting for the event loop (the start-up does not
     /// return to it between its steps).
     void setStatus(const QString& text);
-    QString status() const;
 
 private:
     QLabel* Label1;

@@ -3,7 +3,7 @@
 #include "core/Program.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
-#include "platform/UiServices.h"
+#include "shell/BusyPointer.h"
 #include "shell/MDILanthorn.h"
 #include "shell/WorldWindows.h"
 #include "shell/frmTool.h"
@@ -18,9 +18,8 @@ const QByteArray kCrLf = "\r\n";
 } // namespace
 
 CommandActions::CommandActions(
-    Program& program, UiServices& services, MDILanthorn& frame, frmTool& toolbar, WorldWindows& worlds, Hooks hooks)
+    Program& program, MDILanthorn& frame, frmTool& toolbar, WorldWindows& worlds, Hooks hooks)
     : m_program(program)
-    , m_services(services)
     , m_frame(frame)
     , m_toolbar(toolbar)
     , m_worlds(worlds)
@@ -41,11 +40,6 @@ bool CommandActions::isConnected(int slot)
 void CommandActions::sendLine(int slot, const QByteArray& line)
 {
     m_worlds.window(slot)->IPPort1->sendData(line + kCrLf);
-}
-
-void CommandActions::sendLine(int slot, const QString& line)
-{
-    sendLine(slot, line.toUtf8());
 }
 
 void CommandActions::ToggleWorld()
@@ -109,12 +103,12 @@ void CommandActions::offerFeature(
         if (m_program.AskYesNo(question, 1) != 1)
             return;
         if (busy)
-            m_hooks.showBusyPointer();
+            BusyPointer::show();
         feature = 1;
         if (load)
             load();
         if (busy)
-            m_hooks.restorePointer();
+            BusyPointer::restore();
     }
     // The list is in force; this version has no window to edit it in.
     m_program.ShowMessage(missingEditor, MessageKind::Information);
@@ -136,15 +130,6 @@ void CommandActions::OpenTriggerEditor()
         QStringLiteral("This version of Lanthorn has no trigger editor. Triggers are kept in the [Trigs] section "
                        "of Lanthorn.ini."),
         m_hooks.loadTriggerList, false);
-}
-
-void CommandActions::OpenLogOptions()
-{
-    offerFeature(m_program.state.Features.LogOmissionsEnabled,
-        QStringLiteral("Log Omissions are currently disabled, do you want to enable them now?"),
-        QStringLiteral("This version of Lanthorn has no log omission editor. Omissions are kept in the [Omits] "
-                       "section of Lanthorn.ini."),
-        m_hooks.loadLogOmissions, true);
 }
 
 void CommandActions::OpenQuoteWindow()
@@ -192,7 +177,7 @@ void CommandActions::HideChatPane()
 
 void CommandActions::toggleChatPane()
 {
-    m_hooks.showBusyPointer();
+    BusyPointer::show();
     WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
     if (world.SplitScreen) {
         HideChatPane();
@@ -201,7 +186,7 @@ void CommandActions::toggleChatPane()
     } else {
         ShowChatPane();
     }
-    m_hooks.restorePointer();
+    BusyPointer::restore();
 }
 
 void CommandActions::togglePuppets()

@@ -8,7 +8,6 @@ namespace lanthorn {
 
 class MDILanthorn;
 class Program;
-class UiServices;
 class WorldWindows;
 class frmOpen;
 class frmTool;
@@ -19,8 +18,6 @@ class CommandActions : public QObject {
 public:
     /// What the actions need of the rest of the program.
     struct Hooks {
-        std::function<void()> showBusyPointer;
-        std::function<void()> restorePointer;
         std::function<void()> focusInput;
         /// Saves the placement and the feature switches and ends the program.
         std::function<void()> saveAndEnd;
@@ -29,15 +26,12 @@ public:
         /// Loads a filter list into memory after its feature was switched on.
         std::function<void()> loadGagList;
         std::function<void()> loadTriggerList;
-        std::function<void()> loadLogOmissions;
     };
 
-    CommandActions(Program& program, UiServices& services, MDILanthorn& frame, frmTool& toolbar, WorldWindows& worlds,
-        Hooks hooks);
+    CommandActions(Program& program, MDILanthorn& frame, frmTool& toolbar, WorldWindows& worlds, Hooks hooks);
 
     /// Sends a line (plus CR LF) to a slot's world; raises LanthornError (25058) when the world
     /// is not connected.
-    void sendLine(int slot, const QString& line);
     void sendLine(int slot, const QByteArray& line);
     bool isConnected(int slot);
 
@@ -47,7 +41,6 @@ public:
     void ToggleLogging();
     void OpenGagEditor();
     void OpenTriggerEditor();
-    void OpenLogOptions();
     void OpenQuoteWindow();
     void ShowSendHistory();
     void QuitProgram();
@@ -73,7 +66,6 @@ private:
         const std::function<void()>& load, bool busy);
 
     Program& m_program;
-    UiServices& m_services;
     MDILanthorn& m_frame;
     frmTool& m_toolbar;
     WorldWindows& m_worlds;

@@ -31,11 +31,4 @@ void FormIn::ApplyInputColours()
     SetWidgetColour(txtOutBound, ColourRole::Text, ColourFromValue(m_program.state.Screen.SendText));
 }
 
-void FormIn::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (tag != QStringLiteral("Skip"))
-        Q_EMIT resized();
-}
-
 } // namespace lanthorn

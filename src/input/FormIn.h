@@ -20,15 +20,6 @@ public:
     /// The box takes the default font and the input colours of the screen defaults.
     void ApplyInputColours();
 
-    /// While the tag is "Skip" (during start-up) a resize does nothing.
-    QString tag;
-
-Q_SIGNALS:
-    void resized();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     Program& m_program;
 };

@@ -45,7 +45,6 @@ InputLine::InputLine(
     Program& program, UiServices& services, FormIn& input, WorldWindows& worlds, CommandActions& actions, Hooks hooks)
     : m_program(program)
     , m_services(services)
-    , m_input(input)
     , m_box(input.txtOutBound)
     , m_worlds(worlds)
     , m_actions(actions)

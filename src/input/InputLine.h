@@ -27,7 +27,6 @@ public:
         std::function<void()> openConnectWindow;
         std::function<void(const QString& name)> connectByName;
         std::function<void()> showKeys;
-        std::function<void()> showSendHistory;
     };
 
     InputLine(Program& program, UiServices& services, FormIn& input, WorldWindows& worlds, CommandActions& actions,
@@ -61,7 +60,6 @@ private:
 
     Program& m_program;
     UiServices& m_services;
-    FormIn& m_input;
     QPlainTextEdit* m_box;
     WorldWindows& m_worlds;
     CommandActions& m_actions;

@@ -44,7 +44,6 @@ frmKeys::frmKeys(Program& program, UiServices& ui, QWidget* parent)
         text->setMinimumWidth(kBoxMinimumWidth);
         text->setText(m_program.ReadIniString(kSection, keyName(key), QStringLiteral(" ")));
         text->installEventFilter(this);
-        m_buttons[key - kFirstKey] = button;
         m_boxes[key - kFirstKey] = text;
 
         const int index = key - kFirstKey;

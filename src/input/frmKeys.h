@@ -43,7 +43,6 @@ private:
     Program& m_program;
     UiServices& m_ui;
     std::array<QLineEdit*, kKeyCount> m_boxes {}; // txt2 … txt12
-    std::array<QPushButton*, kKeyCount> m_buttons {}; // cF2 … cF12
     QPushButton* cmdOK;
 };
 

@@ -144,8 +144,7 @@ void MDILanthorn::setInputHeight(int pixels)
 
 void MDILanthorn::updateClock()
 {
-    ClockText = QTime::currentTime().toString(QStringLiteral("h:mm AP"));
-    mnuTime->setText(ClockText);
+    mnuTime->setText(QTime::currentTime().toString(QStringLiteral("h:mm AP")));
 }
 
 int MDILanthorn::helpTopic(const QAction* item)

@@ -28,8 +28,7 @@ public:
     int inputHeight() const;
     void setInputHeight(int pixels);
 
-    /// The clock text, "h:mm AM/PM", shown as the caption of the clock menu.
-    QString ClockText;
+    /// Shows the time, "h:mm AM/PM", as the caption of the clock menu.
     void updateClock();
 
     QMenu* File;

@@ -249,16 +249,13 @@ void Shell::LoadMainFrame()
             [this, window](int keyCode, int shift) { m_inputLine->HandleWorldKey(keyCode, shift, window); });
         connect(window, &frmOpen::keyPress, this, [this](QString& text) { m_inputLine->typedIntoDisplay(text); });
     });
-    m_actions = std::make_unique<CommandActions>(m_program, m_services, *m_frame, *m_toolbar, *m_worlds,
+    m_actions = std::make_unique<CommandActions>(m_program, *m_frame, *m_toolbar, *m_worlds,
         CommandActions::Hooks {
-            [this] { ShowBusyPointer(); },
-            [this] { RestorePointer(); },
             [this] { focusInput(); },
             [this] { Exit(); },
             [this] { SendHistoryWindow()->ShowHistory(); },
             [this] { LoadGagList(m_program); },
             [this] { LoadTriggerList(m_program); },
-            [this] { LoadLogOmissions(m_program); },
         });
     m_logging = std::make_unique<LogCommands>(
         m_program, m_services, m_chain->filters(), *m_worlds, *m_toolbar, m_frame.get());
@@ -269,7 +266,6 @@ void Shell::LoadMainFrame()
 
     setStatus(QStringLiteral("Loading Lanthorn......"));
     m_input = new FormIn(m_program);
-    m_input->tag = QStringLiteral("Skip");
     m_frame->setInputWindow(m_input);
     m_inputLine = std::make_unique<InputLine>(m_program, m_services, *m_input, *m_worlds, *m_actions,
         InputLine::Hooks {
@@ -279,7 +275,6 @@ void Shell::LoadMainFrame()
                 m_lifecycle->ConnectByName(name);
             },
             [this] { MacroWindow()->ShowKeys(); },
-            [this] { SendHistoryWindow()->ShowHistory(); },
         });
     m_incomingFrame->grabResult = [this](const QByteArray& line) { m_inputLine->GrabResult(line); };
     connect(m_toolbar, &frmTool::keyDown, this, [this](int keyCode, int shift) {
@@ -295,7 +290,6 @@ void Shell::LoadMainFrame()
     setStatus(QStringLiteral("Loading Lanthorn........."));
     const int inputHeight = TwipsToPixels(ReadInputWindowHeight(m_program), m_frame.get());
     m_frame->setInputHeight(inputHeight);
-    m_input->tag.clear();
 
     setStatus(QStringLiteral("Loading Defined Sites"));
     RestorePointer();
@@ -323,7 +317,7 @@ frmAdd* Shell::ConnectWindow()
         connect(m_add.get(), &frmAdd::inputFocusRequested, this, &Shell::focusInput);
         connect(m_add.get(), &frmAdd::siteBookLoaded, m_worlds.get(), &WorldWindows::siteBookReloaded);
         m_lifecycle = std::make_unique<ConnectionLifecycle>(m_program, *m_frame, *m_worlds, *m_add,
-            ConnectionLifecycle::ShellSteps { [this] { ShowBusyPointer(); }, [this] { RestorePointer(); },
+            ConnectionLifecycle::ShellSteps {
                 [this] { DisableToolbarButtons(); }, [this] { EnableToolbarButtons(); }, [this] { focusInput(); } });
     }
     return m_add.get();

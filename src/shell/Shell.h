@@ -58,16 +58,12 @@ public:
     MDILanthorn* mainFrame() const { return m_frame.get(); }
     FormIn* inputWindow() const { return m_input; }
     frmTool* toolbar() const { return m_toolbar; }
-    frmBit* pictureWindow() const { return m_bit.get(); }
     frmAbout* aboutWindow() const { return m_about.get(); }
 
     /// The Connect window, loaded (hidden) the first time it is referred to.
     frmAdd* ConnectWindow();
     /// Shows the Connect window in the topmost band (menu, toolbar, "/connect").
     void OpenConnectWindow();
-
-    /// Whether the program has ended (the windows stay for a test to inspect).
-    bool ended() const { return m_ended; }
 
     /// The world window of a slot, created the first time the slot is referred to.
     frmOpen* WorldWindow(int slot);
@@ -81,8 +77,6 @@ public:
     void TileBackground(QWidget* window);
     void focusInput();
 
-    /// The input line's keys and commands.
-    InputLine& inputLine() const { return *m_inputLine; }
     /// The macro and send history windows, loaded the first time they are shown.
     frmKeys* MacroWindow();
     frmHistory* SendHistoryWindow();
@@ -103,8 +97,6 @@ public:
 
     /// The world windows, the Worlds menu and the activity list.
     WorldWindows& worlds() const { return *m_worlds; }
-    /// The road of received text to the displays.
-    LineChain& chain() const { return *m_chain; }
     /// The actions the menus, the toolbar and the input line share.
     CommandActions& actions() const { return *m_actions; }
     /// Starting and stopping the worlds' logs, and the log writer.

@@ -123,12 +123,6 @@ frmHelp::frmHelp(QWidget* parent, const QString& helpDirectory)
     loadHelp();
 }
 
-void frmHelp::setHelpDirectory(const QString& directory)
-{
-    m_directory = directory;
-    loadHelp();
-}
-
 void frmHelp::loadHelp()
 {
     const QDir dir(m_directory);

@@ -25,7 +25,6 @@ public:
     /// helpDirectory empty: the "help" folder beside the program.
     explicit frmHelp(QWidget* parent = nullptr, const QString& helpDirectory = {});
 
-    void setHelpDirectory(const QString& directory);
     QString helpDirectory() const { return m_directory; }
     /// Whether the help directory holds the contents page.
     bool helpAvailable() const { return m_available; }

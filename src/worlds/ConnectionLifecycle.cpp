@@ -3,6 +3,7 @@
 #include "core/Program.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
+#include "shell/BusyPointer.h"
 #include "shell/FontChoices.h"
 #include "shell/MDILanthorn.h"
 #include "shell/WorldWindows.h"
@@ -65,7 +66,7 @@ void ConnectionLifecycle::ConnectSelectedSite(int site)
 {
     // The Connect window has found the site, turned its Save button black, disabled Connect and
     // hidden itself.
-    m_steps.showBusyPointer();
+    BusyPointer::show();
     m_steps.disableToolbarButtons();
     const int slot = m_program.state.FindFreeWorldSlot();
     OpenWorldWindow(slot, site);
@@ -86,7 +87,7 @@ void ConnectionLifecycle::ConnectByName(const QString& name)
             MessageKind::Information);
         return;
     }
-    m_steps.showBusyPointer();
+    BusyPointer::show();
     const int slot = m_program.state.FindFreeWorldSlot();
     OpenWorldWindow(slot, site);
     ConnectWorld(slot, site, Origin::ByName);
@@ -247,11 +248,11 @@ void ConnectionLifecycle::finish(int slot, Origin origin, bool ok)
     }
     if (origin == Origin::ConnectWindow) {
         m_connectWindow.finishConnect();
-        m_steps.restorePointer();
+        BusyPointer::restore();
         m_steps.focusInput();
         m_steps.enableToolbarButtons();
     } else {
-        m_steps.restorePointer();
+        BusyPointer::restore();
         if (ok)
             m_steps.focusInput();
     }

@@ -28,8 +28,6 @@ public:
 
     /// Shell steps the connect sequences take part in.
     struct ShellSteps {
-        std::function<void()> showBusyPointer;
-        std::function<void()> restorePointer;
         std::function<void()> disableToolbarButtons;
         std::function<void()> enableToolbarButtons;
         std::function<void()> focusInput;
