@@ -1,55 +1,13 @@
 #include "platform/TextDecoder.h"
 
+#include "core/Utf8Sequence.h"
+
 #include <QLatin1StringView>
 #include <algorithm>
 
 namespace lanthorn {
 
 namespace {
-
-constexpr int kIncomplete = 0;
-constexpr int kInvalid = -1;
-
-/// The length of the valid UTF-8 sequence at the start of the bytes (with its code point),
-/// kIncomplete when the bytes end in the middle of a valid beginning, or kInvalid.
-int sequenceAt(const unsigned char* p, qsizetype available, char32_t& codePoint)
-{
-    const unsigned char lead = p[0];
-    int length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
-        return kInvalid;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (i >= available)
-            return kIncomplete;
-        const unsigned char byte = p[i];
-        if (byte < low || byte > high)
-            return kInvalid;
-        low = 0x80;
-        high = 0xBF;
-        codePoint = (codePoint << 6) | (byte & 0x3F);
-    }
-    return length;
-}
 
 void appendCodePoint(char32_t codePoint, QString& out)
 {
@@ -81,8 +39,8 @@ void TextDecoder::decode(const char* bytes, qsizetype size, QString& out)
         std::array<unsigned char, 4> joined = m_pending;
         const int added = int(std::min<qsizetype>(4 - m_pendingCount, end - p));
         std::copy_n(p, added, joined.begin() + m_pendingCount);
-        const int length = sequenceAt(joined.data(), m_pendingCount + added, codePoint);
-        if (length == kIncomplete) {
+        const int length = Utf8SequenceAt(joined.data(), m_pendingCount + added, codePoint);
+        if (length == kUtf8Incomplete) {
             m_pending = joined;
             m_pendingCount += added;
             return;
@@ -106,11 +64,11 @@ void TextDecoder::decode(const char* bytes, qsizetype size, QString& out)
             out.append(QLatin1StringView(reinterpret_cast<const char*>(run), p - run));
         if (p == end)
             break;
-        const int length = sequenceAt(p, end - p, codePoint);
+        const int length = Utf8SequenceAt(p, end - p, codePoint);
         if (length > 0) {
             appendCodePoint(codePoint, out);
             p += length;
-        } else if (length == kIncomplete) {
+        } else if (length == kUtf8Incomplete) {
             m_pendingCount = int(end - p);
             std::copy(p, end, m_pending.begin());
             break;
