@@ -29,20 +29,20 @@ void EscapeParser::startSequence()
     m_overflow = false;
 }
 
-bool EscapeParser::controlInside(unsigned char byte, Receiver& receiver)
+void EscapeParser::controlInside(unsigned char byte, Receiver& receiver)
 {
     switch (byte) {
     case kEsc:
         m_state = State::Escape;
-        return false;
+        break;
     case kCan:
     case kSub:
         m_state = State::Ground;
-        return false;
+        break;
     default:
         // As on a real terminal, other control characters act even in the middle of a sequence.
         receiver.control(char(byte));
-        return true;
+        break;
     }
 }
 

@@ -26,8 +26,8 @@ public:
         char intermediate = 0;
         char final = 0;
 
-        /// Parameter i, with empty and missing parameters as the given default.
-        int value(int i, int fallback = 0) const { return i < count && values[i] >= 0 ? values[i] : fallback; }
+        /// Parameter i, with empty and missing parameters as 0.
+        int value(int i) const { return i < count && values[i] >= 0 ? values[i] : 0; }
     };
 
     class Receiver {
@@ -50,8 +50,9 @@ private:
 
     void startSequence();
     void csiByte(unsigned char byte, Receiver& receiver);
-    /// Handles a C0 control met inside a sequence; returns false when it ended the sequence.
-    bool controlInside(unsigned char byte, Receiver& receiver);
+    /// Handles a C0 control met inside a sequence: ESC, CAN and SUB end the sequence, the
+    /// others act as they would outside it.
+    void controlInside(unsigned char byte, Receiver& receiver);
 
     State m_state = State::Ground;
     Sequence m_sequence;

@@ -1,7 +1,5 @@
 #include "platform/GraphicRendition.h"
 
-#include "core/Palette.h"
-
 #include <optional>
 
 namespace lanthorn {
@@ -62,11 +60,6 @@ std::optional<TerminalColour> extendedColour(const EscapeParser::Sequence& s, in
         i = s.count;
         return std::nullopt;
     }
-}
-
-TerminalColour ansiColour(int n, bool bright)
-{
-    return TerminalColour::palette(kAnsiToPalette[std::size_t(n)] + (bright ? 8 : 0));
 }
 
 } // namespace
@@ -130,13 +123,13 @@ void ApplyGraphicRendition(const EscapeParser::Sequence& s, TerminalStyle& style
             break;
         default:
             if (p >= 30 && p <= 37)
-                style.fore = ansiColour(p - 30, false);
+                style.fore = TerminalColour::xterm(p - 30);
             else if (p >= 40 && p <= 47)
-                style.back = ansiColour(p - 40, false);
+                style.back = TerminalColour::xterm(p - 40);
             else if (p >= 90 && p <= 97)
-                style.fore = ansiColour(p - 90, true);
+                style.fore = TerminalColour::xterm(p - 90 + 8);
             else if (p >= 100 && p <= 107)
-                style.back = ansiColour(p - 100, true);
+                style.back = TerminalColour::xterm(p - 100 + 8);
             break;
         }
     }

@@ -124,7 +124,7 @@ int TerminalDisplay::visibleRows() const
 
 qint64 TerminalDisplay::followTop() const
 {
-    return std::max({ m_model.firstRow(), m_model.clearedRow(), m_model.lastRow() - visibleRows() + 1 });
+    return m_model.topFor(visibleRows());
 }
 
 qint64 TerminalDisplay::topRow() const

@@ -12,13 +12,6 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-TerminalModel::TerminalModel()
-{
-    m_plain.fore = TerminalColour::palette(0);
-    m_plain.back = TerminalColour::palette(15);
-    m_style = m_plain;
-}
-
 void TerminalModel::Disp(const QByteArray& text)
 {
     m_parser.feed(text.constData(), text.size(), *this);
@@ -78,7 +71,12 @@ int TerminalModel::wrapColumns() const
 
 qint64 TerminalModel::screenTop() const
 {
-    return std::max({ m_first, m_clearedRow, lastRow() - m_rows + 1 });
+    return topFor(m_rows);
+}
+
+qint64 TerminalModel::topFor(int rows) const
+{
+    return std::max({ m_first, m_clearedRow, lastRow() - rows + 1 });
 }
 
 const TerminalLine& TerminalModel::line(qint64 row) const

@@ -24,8 +24,6 @@ public:
     static constexpr int kMaxRows = 10000;
     static constexpr int kMaxScrollbackRows = 1000000;
 
-    TerminalModel();
-
     void Disp(const QByteArray& text) override;
     void setForeColor(int paletteIndex) override;
     void setBackColor(int paletteIndex) override;
@@ -60,6 +58,8 @@ public:
     qint64 lastRow() const { return m_first + qint64(m_lines.size()); }
     /// The first row of the screen.
     qint64 screenTop() const;
+    /// The first row a view of this many rows shows when it follows the newest text.
+    qint64 topFor(int rows) const;
     /// The first row written since the screen was last cleared.
     qint64 clearedRow() const { return m_clearedRow; }
     /// Row `row`, from firstRow() to lastRow().
