@@ -204,7 +204,7 @@ bool InputLine::HandleWorldKey(int keyCode, int shift, frmOpen* window)
     default:
         break;
     }
-    if (keyCode >= 113 && keyCode <= 123) {
+    if (keyCode >= kFirstMacroKeyCode && keyCode <= kLastMacroKeyCode) {
         if (m_actions.isConnected(state.CurrentWorld)) {
             if (const std::optional<QString> macro = MacroText(m_program, keyCode))
                 sendToCurrentWorld(*macro);

@@ -36,7 +36,7 @@ std::optional<QString> MacroText(Program& program, int keyCode)
     if (keyCode < kFirstMacroKeyCode || keyCode > kLastMacroKeyCode)
         return std::nullopt;
     const QString noMacro = QStringLiteral(" ");
-    QString text = program.ReadIniString(QStringLiteral("Keys"), MacroKeyName(keyCode), noMacro);
+    QString text = program.ReadIniString(kMacroSection, MacroKeyName(keyCode), noMacro);
     if (text == noMacro)
         return std::nullopt;
     return text;

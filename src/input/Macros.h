@@ -7,6 +7,9 @@ namespace lanthorn {
 
 class Program;
 
+/// The settings section that holds the macros, one key per function key.
+inline const QString kMacroSection = QStringLiteral("Keys");
+
 /// Key codes of the function keys that hold macros: F2 (113) to F12 (123).
 inline constexpr int kFirstMacroKeyCode = 113;
 inline constexpr int kLastMacroKeyCode = 123;

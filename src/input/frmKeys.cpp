@@ -1,6 +1,7 @@
 #include "input/frmKeys.h"
 
 #include "core/Program.h"
+#include "input/Macros.h"
 #include "platform/UiServices.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,6 @@ namespace lanthorn {
 
 namespace {
 
-const QString kSection = QStringLiteral("Keys");
 constexpr int kRowsInFirstColumn = 6; // F2-F7 on the left, F8-F12 on the right
 constexpr int kBoxMinimumWidth = 220;
 
@@ -42,7 +42,7 @@ frmKeys::frmKeys(Program& program, UiServices& ui, QWidget* parent)
         auto* text = new QLineEdit(this);
         text->setObjectName(QStringLiteral("txt%1").arg(key));
         text->setMinimumWidth(kBoxMinimumWidth);
-        text->setText(m_program.ReadIniString(kSection, keyName(key), QStringLiteral(" ")));
+        text->setText(m_program.ReadIniString(kMacroSection, keyName(key), QStringLiteral(" ")));
         text->installEventFilter(this);
         m_boxes[key - kFirstKey] = text;
 
@@ -112,7 +112,7 @@ void frmKeys::cmdOK_Click()
 
 void frmKeys::SaveMacro(int key)
 {
-    m_program.WriteIniString(kSection, keyName(key), box(key)->text());
+    m_program.WriteIniString(kMacroSection, keyName(key), box(key)->text());
 }
 
 int frmKeys::keyOfBox(const QObject* object) const

@@ -2,6 +2,8 @@
 
 #include "core/Program.h"
 #include "core/SettingsValues.h"
+#include "input/Macros.h"
+#include "platform/KeyCodes.h"
 #include "shell/PickPaletteColour.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/Twips.h"
@@ -114,9 +116,10 @@ void frmTool::setToolColour(int colourValue)
 
 void frmTool::keyPressEvent(QKeyEvent* event)
 {
-    // The function keys F2 to F12 (Windows codes 113 to 123) run macros from the toolbar too.
-    if (event->key() >= Qt::Key_F2 && event->key() <= Qt::Key_F12) {
-        Q_EMIT keyDown(112 + (event->key() - Qt::Key_F1), 0);
+    // The function keys of the macros run them from the toolbar too.
+    const int keyCode = WindowsKeyCode(event);
+    if (keyCode >= kFirstMacroKeyCode && keyCode <= kLastMacroKeyCode) {
+        Q_EMIT keyDown(keyCode, 0);
         event->accept();
         return;
     }
