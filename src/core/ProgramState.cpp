@@ -40,12 +40,16 @@ const WorldState& ProgramState::world(int slot) const
     return WorldStates[slot];
 }
 
+const SiteRecord& ProgramState::site(int index) const
+{
+    if (index < 0 || index >= Sites.size())
+        subscriptOutOfRange();
+    return Sites[index];
+}
+
 const SiteRecord& ProgramState::siteOf(int slot) const
 {
-    const int site = world(slot).SiteIndex;
-    if (site < 0 || site >= Sites.size())
-        subscriptOutOfRange();
-    return Sites[site];
+    return site(world(slot).SiteIndex);
 }
 
 } // namespace lanthorn

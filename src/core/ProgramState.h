@@ -139,6 +139,8 @@ struct ProgramState {
     WorldState& world(int slot);
     const WorldState& world(int slot) const;
 
+    /// The site record at an index of Sites; raises error 9 when it is out of range.
+    const SiteRecord& site(int index) const;
     /// The site record of a world's SiteIndex; raises error 9 when it is out of range.
     const SiteRecord& siteOf(int slot) const;
 };

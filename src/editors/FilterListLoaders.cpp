@@ -28,15 +28,20 @@ QString key(const char* name, int i)
     return QLatin1String(name) + QString::number(i);
 }
 
+/// A list of bare patterns, stored as `<name>1` … `<name>N` with the count in `Lines`.
+void loadPatterns(Program& program, const QString& section, const char* name, QList<PatternEntry>& list)
+{
+    list.clear();
+    const int count = storedCount(program, section);
+    for (int i = 1; i <= count; ++i)
+        list.append({ program.ReadIniString(section, key(name, i), QStringLiteral(" ")).toUtf8() });
+}
+
 } // namespace
 
 void LoadGagList(Program& program)
 {
-    QList<PatternEntry>& list = program.state.GagList;
-    list.clear();
-    const int count = storedCount(program, QStringLiteral("Gags"));
-    for (int i = 1; i <= count; ++i)
-        list.append({ program.ReadIniString(QStringLiteral("Gags"), key("Gag", i), QStringLiteral(" ")).toUtf8() });
+    loadPatterns(program, QStringLiteral("Gags"), "Gag", program.state.GagList);
 }
 
 void LoadTriggerList(Program& program)
@@ -75,11 +80,7 @@ void LoadHiliteList(Program& program)
 
 void LoadLogOmissions(Program& program)
 {
-    QList<PatternEntry>& list = program.state.LogOmissions;
-    list.clear();
-    const int count = storedCount(program, QStringLiteral("Omits"));
-    for (int i = 1; i <= count; ++i)
-        list.append({ program.ReadIniString(QStringLiteral("Omits"), key("Omit", i), QStringLiteral(" ")).toUtf8() });
+    loadPatterns(program, QStringLiteral("Omits"), "Omit", program.state.LogOmissions);
 }
 
 } // namespace lanthorn

@@ -9,7 +9,6 @@ namespace lanthorn {
 namespace Ctl {
 inline constexpr char Bel = 7;
 inline constexpr char Tab = 9;
-inline constexpr char Lf = 10;
 inline constexpr char Cr = 13;
 inline constexpr char Esc = 27;
 } // namespace Ctl

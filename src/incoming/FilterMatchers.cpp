@@ -35,12 +35,12 @@ template <typename Source, typename Entry> bool changed(Source& source, const QL
     return !same;
 }
 
-QList<QByteArray> patternsOf(const QList<PatternEntry>& entries)
+template <typename Entry> QList<QByteArray> patternsOf(const QList<Entry>& entries, QByteArray Entry::*pattern)
 {
     QList<QByteArray> patterns;
     patterns.reserve(entries.size());
-    for (const PatternEntry& entry : entries)
-        patterns.append(entry.Text);
+    for (const Entry& entry : entries)
+        patterns.append(entry.*pattern);
     return patterns;
 }
 
@@ -51,39 +51,32 @@ FilterMatchers::FilterMatchers(Program& program)
 {
 }
 
-void FilterMatchers::reportFailures(const PatternList& list, const QString& message)
+template <typename Entry>
+void FilterMatchers::refresh(Source<Entry>& source, const QList<Entry>& current, QByteArray Entry::*pattern,
+    PatternList& list, const QString& message)
 {
+    if (!changed(source, current))
+        return;
+    list = PatternList(patternsOf(source.entries, pattern));
     for (const PatternList::Failure& failure : list.failures())
         m_program.ShowMessage(message + QString::number(failure.number) + failure.description, MessageKind::Warning);
 }
 
 bool FilterMatchers::IsGagged(const QByteArray& text)
 {
-    if (changed(m_gagSource, m_program.state.GagList)) {
-        m_gags = PatternList(patternsOf(m_gagSource.entries));
-        reportFailures(m_gags, kGagErrorMessage);
-    }
+    refresh(m_gagSource, m_program.state.GagList, &PatternEntry::Text, m_gags, kGagErrorMessage);
     return m_gags.firstMatch(text) >= 0;
 }
 
 bool FilterMatchers::IsOmitted(const QByteArray& text)
 {
-    if (changed(m_omissionSource, m_program.state.LogOmissions)) {
-        m_omissions = PatternList(patternsOf(m_omissionSource.entries));
-        reportFailures(m_omissions, kOmissionErrorMessage);
-    }
+    refresh(m_omissionSource, m_program.state.LogOmissions, &PatternEntry::Text, m_omissions, kOmissionErrorMessage);
     return m_omissions.firstMatch(text) >= 0;
 }
 
 std::optional<TriggerEntry> FilterMatchers::FindTrigger(const QByteArray& text)
 {
-    if (changed(m_triggerSource, m_program.state.TriggerList)) {
-        QList<QByteArray> patterns;
-        for (const TriggerEntry& trigger : m_triggerSource.entries)
-            patterns.append(trigger.Pattern);
-        m_triggers = PatternList(patterns);
-        reportFailures(m_triggers, kTriggerErrorMessage);
-    }
+    refresh(m_triggerSource, m_program.state.TriggerList, &TriggerEntry::Pattern, m_triggers, kTriggerErrorMessage);
     const qsizetype index = m_triggers.firstMatch(text);
     if (index < 0)
         return std::nullopt;

@@ -44,7 +44,10 @@ private:
         bool compiled = false;
     };
 
-    void reportFailures(const PatternList& list, const QString& message);
+    /// Compiles the list's patterns again when the list changed, and reports each invalid one.
+    template <typename Entry>
+    void refresh(Source<Entry>& source, const QList<Entry>& current, QByteArray Entry::*pattern, PatternList& list,
+        const QString& message);
 
     Program& m_program;
     Source<PatternEntry> m_gagSource;

@@ -61,10 +61,7 @@ void LineChain::ResetWorld(int slot)
 void LineChain::dispatch(IncomingWorldWindow& window, QByteArray text, bool endOfLine)
 {
     try {
-        const int site = window.siteIndex();
-        if (site < 0 || site >= m_program.state.Sites.size())
-            throw LanthornError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-        const SiteRecord& record = m_program.state.Sites[site];
+        const SiteRecord& record = std::as_const(m_program.state).site(window.siteIndex());
         const DisplaySettings settings = DisplaySettings::of(record);
         if (record.Type == kSiteTypeMush) {
             if (!endOfLine)

@@ -31,8 +31,6 @@ public:
 
     /// Literal runs every matching text contains (longest first).
     const QList<QByteArray>& requiredLiterals() const { return m_required; }
-    /// The fewest bytes a matching text can have.
-    qsizetype minimumLength() const { return m_minimumLength; }
 
 private:
     enum class Kind { Star, Literal, AnyChar, Digit, Set };
