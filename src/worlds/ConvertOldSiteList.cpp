@@ -4,12 +4,13 @@
 #include "core/LanthornError.h"
 #include "core/Program.h"
 #include "core/SettingsValues.h"
+#include "worlds/SiteBookStore.h"
 
 namespace lanthorn {
 
 void ConvertOldSiteList(Program& program, int last)
 {
-    const QString sites = QStringLiteral("Sites");
+    const QString& sites = kSitesSection;
     const QString settings = QStringLiteral("Settings");
     const QString wrap = NumberText(NumericValue(program.ReadIniString(settings, QStringLiteral("WrapAt"), "80")));
     const QString indent = NumberText(NumericValue(program.ReadIniString(settings, QStringLiteral("IndentAt"), "3")));
@@ -40,7 +41,7 @@ void ConvertOldSiteList(Program& program, int last)
         write(QStringLiteral("Indent"), indent);
 
         program.WriteIniString(sites, QStringLiteral("World") + number, std::nullopt);
-        program.WriteIniString(sites, QStringLiteral("Site") + number, name);
+        program.WriteIniString(sites, SiteKey(i), name);
     }
     program.WriteIniString(sites, QStringLiteral("Total"), QString::number(last + 1));
     program.WriteIniString(sites, QStringLiteral("Lines"), QStringLiteral("0"));

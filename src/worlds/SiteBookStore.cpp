@@ -1,26 +1,18 @@
 #include "worlds/SiteBookStore.h"
 
 #include "core/LanthornError.h"
+#include "core/Palette.h"
 #include "core/Program.h"
 #include "core/SettingsValues.h"
 #include "worlds/SiteSaveRules.h"
-
-#include <cmath>
 
 namespace lanthorn {
 
 namespace {
 
-const QString kSitesSection = QStringLiteral("Sites");
-
-QString SiteKey(int i)
-{
-    return QStringLiteral("Site") + QString::number(i);
-}
-
 bool IsPaletteIndex(int index)
 {
-    return index >= 0 && index <= 15;
+    return PaletteColour(index).has_value();
 }
 
 /// Reads one key of a site section; a value that does not convert takes the default and is
@@ -65,6 +57,11 @@ private:
 };
 
 } // namespace
+
+QString SiteKey(int i)
+{
+    return QStringLiteral("Site") + QString::number(i);
+}
 
 SiteBookStore::SiteBookStore(Program& program)
     : m_program(program)
@@ -215,7 +212,13 @@ void SiteBookStore::repair(int i)
     SiteRecord& site = m_program.state.Sites[i];
     const FontChoice& font = m_program.state.DefaultFont;
     site.Font = font.name;
-    site.FontSize = font.size >= 1 && font.size <= 32767 ? int(std::lround(font.size)) : 10;
+    // Rounded as a stored size is when it is read.
+    int size = 10;
+    try {
+        size = ToInteger(font.size);
+    } catch (const LanthornError&) {
+    }
+    site.FontSize = size >= 1 ? size : 10;
     site.TFColor = 0;
     site.TBColor = 15;
     if (site.Type != kSiteTypeMud)

@@ -10,6 +10,11 @@ namespace lanthorn {
 
 class Program;
 
+/// The settings section of the site book.
+inline const QString kSitesSection = QStringLiteral("Sites");
+/// The key in kSitesSection that holds the name of the site stored at index i.
+QString SiteKey(int i);
+
 /// The site book in the settings file: section "Sites" holds Total and the names Site0 ...
 /// in storage order, and every site has a section of its own. Loading fills
 /// program.state.Sites; index i of Sites is the site stored under Site<i>. Windows show the

@@ -110,11 +110,6 @@ void frmAdd::LoadSiteBook()
     ShowSite();
 }
 
-void frmAdd::SaveSite(const QString& name)
-{
-    m_store.SaveSite(name, fieldsOfWindow());
-}
-
 void frmAdd::DeleteSite()
 {
     const QString name = txtName->text();
@@ -135,10 +130,6 @@ void frmAdd::SelectSite(const QString& name)
         return;
     // findItems answers in list order; the first in the list is the one to select.
     QListWidgetItem* first = matches.first();
-    for (QListWidgetItem* item : matches) {
-        if (cmbWorlds->row(item) < cmbWorlds->row(first))
-            first = item;
-    }
     if (cmbWorlds->currentItem() == first)
         ShowSite();
     else
@@ -167,11 +158,11 @@ void frmAdd::ShowSite()
         // the site is saved.
         m_program.ShowMessage(QStringLiteral("Your Site Configuration for ") + site.Name
                 + QStringLiteral(" appears to be damaged.  Setting to defaults to repair this."),
-            2);
+            MessageKind::Warning);
         m_store.repair(i);
         m_program.ShowMessage(QStringLiteral("Please save ") + site.Name
                 + QStringLiteral(" to ensure the repairs are saved to your Lanthorn.ini File"),
-            1);
+            MessageKind::Information);
     }
 
     if (site.Type == kSiteTypeMud) {
@@ -292,8 +283,9 @@ void frmAdd::cmdNew_Click()
 void frmAdd::cmdSave_Click()
 {
     const QString name = txtName->text();
-    if (const auto refusal = SaveRefusal(name, fieldsOfWindow(), m_store.names())) {
-        m_program.ShowMessage(*refusal, 2);
+    const SiteFields fields = fieldsOfWindow();
+    if (const auto refusal = SaveRefusal(name, fields, m_store.names())) {
+        m_program.ShowMessage(*refusal, MessageKind::Warning);
         return;
     }
     markSaved();
@@ -304,9 +296,9 @@ void frmAdd::cmdSave_Click()
         if (m_program.AskYesNo(QStringLiteral("Site ") + name + QStringLiteral(" already exists. Overwrite it?"), 1)
             == 0)
             return;
-        SaveSite(name);
+        m_store.SaveSite(name, fields);
     } else {
-        SaveSite(name);
+        m_store.SaveSite(name, fields);
         m_store.AddSiteName(name);
     }
     if (m_program.settings.lastError() != 0) {
@@ -329,7 +321,7 @@ void frmAdd::cmdConnect_Click()
     // The last stored site of that exact name is the one connected.
     const int site = m_store.lastIndexOf(txtName->text());
     if (site < 0) {
-        m_program.ShowMessage(QStringLiteral("Please save this world first."), 1);
+        m_program.ShowMessage(QStringLiteral("Please save this world first."), MessageKind::Information);
         return;
     }
     markSaved();
@@ -394,7 +386,7 @@ void frmAdd::reportWriteFailure(const QString& what)
     m_program.ShowMessage(QStringLiteral("Lanthorn could not write its settings file in ")
             + m_program.settings.directory() + QStringLiteral(", so ") + what
             + QStringLiteral(". Please check that the folder can be written to."),
-        2);
+        MessageKind::Warning);
 }
 
 } // namespace lanthorn

@@ -42,8 +42,6 @@ public:
 
     /// Rebuilds Sites and the site list from the settings file and shows the first site.
     void LoadSiteBook();
-    /// Writes the window's values into the section `name`.
-    void SaveSite(const QString& name);
     /// Deletes the site named in the name box, after asking.
     void DeleteSite();
     /// Selects (and shows) the first list entry equal to `name`.

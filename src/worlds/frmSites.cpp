@@ -71,11 +71,12 @@ void frmSites::Open()
     QFile file(QDir(m_directory).filePath(QStringLiteral("sites.ini")));
     if (!file.exists()) {
         m_program.ShowMessage(
-            QStringLiteral("Your site file is missing.  Refer to the Help Files for creating a new one."), 1);
+            QStringLiteral("Your site file is missing.  Refer to the Help Files for creating a new one."),
+            MessageKind::Information);
         SortedListItem::addTo(Sites, QStringLiteral("No Site File."));
         m_fileMissing = true;
     } else if (!file.open(QIODevice::ReadOnly)) {
-        m_program.ShowMessage(QStringLiteral("Unhandled Error: ") + file.errorString(), 3);
+        m_program.ShowMessage(QStringLiteral("Unhandled Error: ") + file.errorString(), MessageKind::Critical);
         BusyPointer::restore();
         return;
     } else {
