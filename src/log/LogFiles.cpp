@@ -89,9 +89,8 @@ qint64 LogFileAppender::append(const QString& name, const QByteArray& bytes)
     // One look at the name per unit tells whether the open file is still the one it leads to
     // (not deleted, moved away or replaced) and how long it is.
     struct stat named { };
-    const bool same = m_file.isOpen() && m_file.fileName() == name
-        && ::stat(QFile::encodeName(name).constData(), &named) == 0 && named.st_dev == m_device
-        && named.st_ino == m_inode;
+    const bool same = m_file.isOpen() && m_file.fileName() == name && ::stat(m_encodedName.constData(), &named) == 0
+        && named.st_dev == m_device && named.st_ino == m_inode;
     if (!same) {
         close();
         m_file.setFileName(name);
@@ -100,6 +99,7 @@ qint64 LogFileAppender::append(const QString& name, const QByteArray& bytes)
             close();
             throw openError(name);
         }
+        m_encodedName = QFile::encodeName(name);
         m_device = named.st_dev;
         m_inode = named.st_ino;
     }

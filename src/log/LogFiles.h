@@ -57,6 +57,7 @@ public:
 private:
     QFile m_file;
     // Which file m_file is, to notice when its name leads elsewhere.
+    QByteArray m_encodedName;
     dev_t m_device = 0;
     ino_t m_inode = 0;
 };

@@ -37,8 +37,7 @@ frmOpen* WorldWindows::window(int slot)
     while (m_windows.size() <= slot)
         m_windows.append(nullptr);
     if (!m_windows[slot]) {
-        auto* created = new frmOpen;
-        created->tag = QString::number(slot);
+        auto* created = new frmOpen(slot);
         m_frame.worldArea()->addSubWindow(created);
         m_windows[slot] = created;
         connect(

@@ -32,13 +32,14 @@ private:
 
 } // namespace
 
-frmOpen::frmOpen(QWidget* parent)
+frmOpen::frmOpen(int slot, QWidget* parent)
     : QMdiSubWindow(parent)
     , Term(new TerminalDisplay)
     , Chat(new TerminalDisplay)
     , IPPort1(new TcpConnection(this))
     , lblWHO(new QLabel)
     , m_body(new WorldBody([this] { layoutDisplays(m_chatShown, m_chatHeight, Term->isScrollBarVisible()); }))
+    , m_slot(slot)
 {
     setObjectName(QStringLiteral("frmOpen"));
     setWindowTitle(QStringLiteral("Lanthorn"));

@@ -14,21 +14,20 @@ class TerminalDisplay;
 
 /// A world window: the main display `Term`, the chat pane `Chat`, the world's connection
 /// `IPPort1` and the WHO marker `lblWHO`. One per world slot, created when the slot is first
-/// used and kept (hidden while the slot is free) for the rest of the run. Its tag holds its
-/// slot number.
+/// used and kept (hidden while the slot is free) for the rest of the run.
 class frmOpen : public QMdiSubWindow, public IncomingWorldWindow {
     Q_OBJECT
 public:
-    explicit frmOpen(QWidget* parent = nullptr);
+    explicit frmOpen(int slot, QWidget* parent = nullptr);
 
     TerminalDisplay* const Term;
     TerminalDisplay* const Chat;
     TcpConnection* const IPPort1;
     QLabel* const lblWHO;
 
+    int slot() const override { return m_slot; }
     /// The slot number as decimal text.
-    QString tag;
-    int slot() const override { return tag.toInt(); }
+    QString tag() const { return QString::number(m_slot); }
 
     /// The index into Sites of the site played here, set when the connection comes up.
     int siteIndex() const override { return m_siteIndex; }
@@ -64,6 +63,7 @@ Q_SIGNALS:
 
 private:
     QWidget* m_body;
+    const int m_slot;
     int m_siteIndex = 0;
     bool m_chatShown = false;
     int m_chatHeight = 0;

@@ -42,7 +42,7 @@ protected:
         EXPECT_EQ(program.state.WorldStates.size(), 1);
         EXPECT_FALSE(program.state.WorldStates[0].InUse);
         EXPECT_TRUE(shell->WorldWindow(0)->isVisible());
-        EXPECT_EQ(shell->WorldWindow(0)->tag, "0");
+        EXPECT_EQ(shell->WorldWindow(0)->tag(), "0");
         EXPECT_EQ(program.state.HistoryCursor, 40);
     }
 
