@@ -52,4 +52,12 @@ const SiteRecord& ProgramState::siteOf(int slot) const
     return site(world(slot).SiteIndex);
 }
 
+const SiteRecord* ProgramState::findSiteOf(int slot) const
+{
+    if (slot < 0 || slot >= WorldStates.size())
+        return nullptr;
+    const int index = WorldStates[slot].SiteIndex;
+    return index >= 0 && index < Sites.size() ? &Sites[index] : nullptr;
+}
+
 } // namespace lanthorn

@@ -143,6 +143,8 @@ struct ProgramState {
     const SiteRecord& site(int index) const;
     /// The site record of a world's SiteIndex; raises error 9 when it is out of range.
     const SiteRecord& siteOf(int slot) const;
+    /// The same, or null when the slot or its SiteIndex is out of range.
+    const SiteRecord* findSiteOf(int slot) const;
 };
 
 } // namespace lanthorn

@@ -72,8 +72,8 @@ void CommandActions::closeCurrent(bool onlyDisableWhenUnconnected)
         return;
     }
     if (m_frame.mnuConfirm->isChecked()) {
-        const int site = world.SiteIndex;
-        const QString name = site >= 0 && site < state.Sites.size() ? state.Sites[site].Name : QString();
+        const SiteRecord* site = state.findSiteOf(state.CurrentWorld);
+        const QString name = site ? site->Name : QString();
         if (m_program.AskYesNo(QStringLiteral("Are you sure you want to disconnect from ") + name + u'?', 0) != 1)
             return;
     }
@@ -228,23 +228,22 @@ void CommandActions::TogglePause()
 
 void CommandActions::look()
 {
-    const int slot = m_program.state.CurrentWorld;
-    if (!isConnected(slot)) {
-        m_program.ShowMessage(QStringLiteral("Nothing to look at."), MessageKind::Information);
-        return;
-    }
-    sendLine(slot, QByteArray("look"));
-    m_hooks.focusInput();
+    sendToCurrentIfConnected("look", QStringLiteral("Nothing to look at."));
 }
 
 void CommandActions::who()
 {
+    sendToCurrentIfConnected("WHO", QStringLiteral("You must be connected to do that."));
+}
+
+void CommandActions::sendToCurrentIfConnected(const QByteArray& line, const QString& notConnected)
+{
     const int slot = m_program.state.CurrentWorld;
     if (!isConnected(slot)) {
-        m_program.ShowMessage(QStringLiteral("You must be connected to do that."), MessageKind::Information);
+        m_program.ShowMessage(notConnected, MessageKind::Information);
         return;
     }
-    sendLine(slot, QByteArray("WHO"));
+    sendLine(slot, line);
     m_hooks.focusInput();
 }
 

@@ -61,6 +61,8 @@ public:
 
 private:
     frmOpen* current();
+    /// The toolbar's buttons: sends the line to the current world, or tells why it cannot.
+    void sendToCurrentIfConnected(const QByteArray& line, const QString& notConnected);
     void closeCurrent(bool onlyDisableWhenUnconnected);
     void offerFeature(int& feature, const QString& question, const QString& missingEditor,
         const std::function<void()>& load, bool busy);

@@ -1,6 +1,7 @@
 #include "input/FormIn.h"
 
 #include "core/Program.h"
+#include "input/SendHistory.h"
 #include "shell/FontChoices.h"
 #include "shell/PickPaletteColour.h"
 
@@ -21,7 +22,7 @@ FormIn::FormIn(Program& program, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtOutBound);
     ApplyInputColours();
-    program.state.HistoryCursor = kHistorySlots;
+    SendHistory(program.state).ResetCursor();
 }
 
 void FormIn::ApplyInputColours()

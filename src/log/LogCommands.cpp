@@ -32,11 +32,8 @@ LogCommands::LogCommands(Program& program, UiServices& services, FilterMatchers&
 
 QString LogCommands::siteName(int slot) const
 {
-    const ProgramState& state = m_program.state;
-    if (slot < 0 || slot >= state.WorldStates.size())
-        return {};
-    const int site = state.WorldStates[slot].SiteIndex;
-    return site >= 0 && site < state.Sites.size() ? state.Sites[site].Name : QString();
+    const SiteRecord* site = m_program.state.findSiteOf(slot);
+    return site ? site->Name : QString();
 }
 
 void LogCommands::giveFocusBack()

@@ -218,7 +218,6 @@ void Shell::LoadMainFrame()
     state.LastWorldIndex = 0;
     state.WorldMenuCount = 0;
     state.ToggleIndex = 0;
-    state.HistoryCursor = kHistorySlots;
     m_frame->setWindowTitle(QStringLiteral("Lanthorn"));
 
     setStatus(QStringLiteral("Loading Lanthorn..."));
@@ -499,11 +498,9 @@ QString Shell::selectedTextOfFocusedControl() const
 
 void Shell::CopySelectedText()
 {
-    m_services.setClipboardText(QString());
-    const WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
-    const int site = world.SiteIndex;
-    const int indent
-        = world.InUse && site >= 0 && site < m_program.state.Sites.size() ? m_program.state.Sites[site].Indent : 0;
+    const int slot = m_program.state.CurrentWorld;
+    const SiteRecord* site = m_program.state.WorldStates[slot].InUse ? m_program.state.findSiteOf(slot) : nullptr;
+    const int indent = site ? site->Indent : 0;
     m_services.setClipboardText(UnwrapCopiedText(selectedTextOfFocusedControl(), indent));
 }
 

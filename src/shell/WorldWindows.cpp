@@ -2,6 +2,7 @@
 
 #include "core/Program.h"
 #include "core/SettingsValues.h"
+#include "input/SendHistory.h"
 #include "platform/TcpConnection.h"
 #include "platform/TerminalDisplay.h"
 #include "shell/MDILanthorn.h"
@@ -64,7 +65,7 @@ void WorldWindows::loadWindow(frmOpen* window)
     window->Term->setBackColor(screen.TBColor);
     window->Term->setForeColor(screen.TFColor);
     window->Term->Disp(kClearScreen);
-    m_program.state.HistoryCursor = kHistorySlots;
+    SendHistory(m_program.state).ResetCursor();
     m_frame.setWindowTitle(window->caption());
 }
 
@@ -191,8 +192,8 @@ void WorldWindows::RebuildWorldList()
     for (int i = 0; i < state.WorldStates.size(); ++i) {
         if (state.WorldStates[i].InUse) {
             QAction* entry = m_frame.mnuArray[std::size_t(std::min(k, kWorldMenuEntries - 1))];
-            const int site = state.WorldStates[i].SiteIndex;
-            const QString name = site >= 0 && site < state.Sites.size() ? state.Sites[site].Name : QString();
+            const SiteRecord* site = state.findSiteOf(i);
+            const QString name = site ? site->Name : QString();
             entry->setText(QString::number(i + 1) + QStringLiteral(". ") + name);
             entry->setData(QString::number(i));
             entry->setVisible(true);
