@@ -59,7 +59,10 @@ bool IniFile::isStorableName(const QString& name)
     return true;
 }
 
-QByteArray IniFile::escapeValue(const QString& value)
+namespace {
+
+// A value with CR or LF is stored with them (and the backslash) escaped.
+QByteArray escapeValue(const QString& value)
 {
     QByteArray out;
     const QByteArray utf8 = value.toUtf8();
@@ -82,7 +85,7 @@ QByteArray IniFile::escapeValue(const QString& value)
     return out;
 }
 
-QString IniFile::unescapeValue(const QByteArray& stored)
+QString unescapeValue(const QByteArray& stored)
 {
     QByteArray out;
     out.reserve(stored.size());
@@ -100,6 +103,8 @@ QString IniFile::unescapeValue(const QByteArray& stored)
     }
     return decode(out);
 }
+
+} // namespace
 
 IniFile::DiskState IniFile::diskState() const
 {
@@ -133,7 +138,7 @@ void IniFile::parse(const QByteArray& content)
 {
     m_sections.clear();
     m_sections.append(Section {});
-    m_lineEnd = "\n";
+    m_crlf = false;
     if (content.isEmpty()) {
         reindex();
         return;
@@ -141,7 +146,7 @@ void IniFile::parse(const QByteArray& content)
 
     const qsizetype firstFeed = content.indexOf('\n');
     if (firstFeed > 0 && content[firstFeed - 1] == '\r')
-        m_lineEnd = "\r\n";
+        m_crlf = true;
 
     qsizetype start = 0;
     while (start < content.size()) {
@@ -199,11 +204,6 @@ void IniFile::reindex()
     }
 }
 
-QByteArray IniFile::lineEnd() const
-{
-    return m_lineEnd;
-}
-
 std::optional<QString> IniFile::value(const QString& section, const QString& key)
 {
     refresh();
@@ -234,7 +234,7 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         line.escaped = escape;
         line.raw = spelling + (escape ? kEscapedSuffix : QByteArray()) + '='
             + (escape ? escapeValue(value) : value.toUtf8());
-        if (m_lineEnd == "\r\n")
+        if (m_crlf)
             line.raw += '\r';
         return line;
     };
@@ -261,7 +261,7 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             Section created;
             created.hasHeader = true;
             created.nameFolded = fold(section);
-            created.header = '[' + section.toUtf8() + ']' + (m_lineEnd == "\r\n" ? "\r" : "");
+            created.header = '[' + section.toUtf8() + ']' + (m_crlf ? "\r" : "");
             m_sections.append(std::move(created));
             m_sections.last().lines.append(std::move(line));
             reindex();

@@ -21,8 +21,6 @@ class IniFile {
 public:
     explicit IniFile(QString path);
 
-    const QString& path() const { return m_path; }
-
     std::optional<QString> value(const QString& section, const QString& key);
 
     /// The write routines return false when nothing was written: a name the file form
@@ -34,9 +32,6 @@ public:
     /// Names with "[", "]", "=", CR or LF, empty names, and names with blanks at either end
     /// cannot be stored.
     static bool isStorableName(const QString& name);
-
-    static QByteArray escapeValue(const QString& value);
-    static QString unescapeValue(const QByteArray& stored);
 
 private:
     struct Line {
@@ -58,7 +53,6 @@ private:
     QList<int> sectionsNamed(const QString& folded) const { return m_sectionIndex.value(folded); }
     void reindex();
     static void reindexSection(Section& section);
-    QByteArray lineEnd() const;
 
     struct DiskState {
         bool exists = false;
@@ -73,7 +67,7 @@ private:
     QString m_path;
     QList<Section> m_sections;
     QHash<QString, QList<int>> m_sectionIndex; // folded name -> sections of that name, in file order
-    QByteArray m_lineEnd = "\n";
+    bool m_crlf = false; // the file's lines end in CR LF
     bool m_loaded = false;
     DiskState m_disk;
 };

@@ -35,8 +35,7 @@ int Program::AskYesNo(const QString& text, int kind)
 {
     const MessageBoxRequest request { text, kProgramName, MessageIcon::Information, MessageButtons::YesNo,
         kind == 1 ? MessageAnswer::Yes : MessageAnswer::No };
-    state.MsgResult = services.messageBox(request) == MessageAnswer::Yes ? 1 : 0;
-    const int answer = state.MsgResult;
+    const int answer = services.messageBox(request) == MessageAnswer::Yes ? 1 : 0;
     state.MsgResult = 0;
     return answer;
 }
