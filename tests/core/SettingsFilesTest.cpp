@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "ProgramTest.h"
 #include "core/IniFile.h"
 
@@ -7,7 +8,7 @@
 #include <sys/resource.h>
 
 using namespace lanthorn;
-using lanthorn::testing::ProgramTest;
+using namespace lanthorn::testing;
 
 namespace {
 
@@ -17,15 +18,9 @@ protected:
 
     void writeRaw(const QByteArray& content, const QString& file = kSettingsFile)
     {
-        QFile f(program.settings.pathOf(file));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        ASSERT_TRUE(WriteFileBytes(program.settings.pathOf(file), content));
     }
-    QByteArray readRaw() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray readRaw() const { return ReadFileBytes(path()); }
 };
 
 TEST_F(SettingsFilesTest, MissingFileSectionOrKeyYieldsTheDefault)
@@ -199,10 +194,6 @@ TEST_F(SettingsFilesTest, SeesChangesMadeOnDiskByOthers)
     writeRaw("[Keys]\nF2=smile and nod\n");
     EXPECT_EQ(ini("Keys", "F2"), "smile and nod");
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(SettingsFilesTest, AFileThatEmptiesOnDiskIsReadAgainFromNothing)
 {

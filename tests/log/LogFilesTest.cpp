@@ -1,5 +1,6 @@
 #include "log/LogFiles.h"
 
+#include "FileBytes.h"
 #include "QtPrinters.h"
 #include "core/LanthornError.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
+using namespace lanthorn::testing;
 
 namespace {
 
@@ -91,17 +93,8 @@ protected:
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void write(const QString& name, const QByteArray& bytes) { ASSERT_TRUE(WriteFileBytes(path(name), bytes)); }
+    QByteArray read(const QString& name) const { return ReadFileBytes(path(name), "<missing>"); }
 };
 
 TEST_F(LogFileTest, OnlyAFileWithSomethingInItExists)

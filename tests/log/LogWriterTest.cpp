@@ -1,5 +1,6 @@
 #include "log/LogWriter.h"
 
+#include "FileBytes.h"
 #include "ProgramTest.h"
 #include "QtPrinters.h"
 #include "incoming/FilterMatchers.h"
@@ -44,8 +45,7 @@ protected:
     QString path(const QString& name) const { return logs.filePath(name); }
     QByteArray read(const QString& name) const
     {
-        QFile file(name.startsWith(u'/') ? name : path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return ReadFileBytes(name.startsWith(u'/') ? name : path(name), "<missing>");
     }
     static QByteArray header() { return LogHeader(QDate::currentDate()); }
 

@@ -1,5 +1,6 @@
 // Logging a world's text from the running program: the questions, the file dialog, the file
 // written while a fake world sends lines, and the reports when the file cannot be written.
+#include "FileBytes.h"
 #include "QtPrinters.h"
 #include "WorldsTest.h"
 #include "input/CommandActions.h"
@@ -30,17 +31,8 @@ protected:
     QTemporaryDir logs;
 
     QString path(const QString& name) const { return logs.filePath(name); }
-    QByteArray read(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray read(const QString& name) const { return ReadFileBytes(path(name), "<missing>"); }
+    void write(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(WriteFileBytes(path(name), bytes)); }
     /// Puts a folder where the log file is, so that the next write fails.
     void replaceByFolder(const QString& name) const
     {

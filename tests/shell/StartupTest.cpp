@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "FileBytes.h"
 #include "ShellTest.h"
 #include "core/frmStart.h"
 #include "input/FormIn.h"
@@ -357,11 +358,8 @@ TEST_F(StartupTest, DamagedSettingsNeverStopTheStartUp)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shell.reset();
-        QFile file(program.settings.pathOf(kSettingsFile));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(c.content);
-        file.write("\n[Settings]\nVersion=Lanthorn Version 2.2.6\n");
-        file.close();
+        ASSERT_TRUE(WriteFileBytes(
+            program.settings.pathOf(kSettingsFile), c.content + "\n[Settings]\nVersion=Lanthorn Version 2.2.6\n"));
         services.core.messages.clear();
         restartShell();
         expectMainFrameReady();

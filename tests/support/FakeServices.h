@@ -10,17 +10,10 @@
 namespace lanthorn::testing {
 
 /// One message box the program asked for.
-struct RecordedMessage {
-    QString text;
-    QString title;
-    MessageIcon icon;
-    MessageButtons buttons;
-    int defaultButton;
-};
+using RecordedMessage = MessageBoxRequest;
 
 /// Scripted core services: every message box is recorded and answered from the script (the
-/// default button when the script is empty, or a test failure in strict mode). Beeps are
-/// counted.
+/// default button when the script is empty). Beeps are counted.
 class FakeServices : public CoreServices {
 public:
     int messageBox(const MessageBoxRequest& request) override;
@@ -37,7 +30,6 @@ public:
     /// Runs while a box is shown, before it is answered: what other events the program
     /// handles while it waits for the user.
     std::function<void(const RecordedMessage&)> whileShown;
-    bool strict = false;
     int beeps = 0;
 };
 

@@ -11,11 +11,7 @@ namespace lanthorn::testing {
 /// setting as "<fore N>" or "<back N>".
 class RecordingDisplay : public TextDisplay {
 public:
-    void Disp(const QByteArray& text) override
-    {
-        events.append(text);
-        ++writes;
-    }
+    void Disp(const QByteArray& text) override { events.append(text); }
     void setForeColor(int paletteIndex) override { events.append("<fore " + QByteArray::number(paletteIndex) + '>'); }
     void setBackColor(int paletteIndex) override { events.append("<back " + QByteArray::number(paletteIndex) + '>'); }
 
@@ -30,14 +26,9 @@ public:
         return all;
     }
 
-    void clear()
-    {
-        events.clear();
-        writes = 0;
-    }
+    void clear() { events.clear(); }
 
     QList<QByteArray> events;
-    int writes = 0;
 };
 
 } // namespace lanthorn::testing

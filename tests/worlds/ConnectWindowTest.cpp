@@ -1,4 +1,5 @@
 #include "FakeUiServices.h"
+#include "FileBytes.h"
 #include "core/Program.h"
 #include "shell/Twips.h"
 #include "worlds/frmAdd.h"
@@ -19,6 +20,7 @@
 
 using namespace lanthorn;
 using lanthorn::testing::FakeUiServices;
+using lanthorn::testing::ReadFileBytes;
 
 namespace {
 
@@ -99,11 +101,7 @@ protected:
         auto* list = child<QListWidget>("cmbWorlds");
         list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
     }
-    QByteArray settingsBytes()
-    {
-        QFile file(program.settings.pathOf(kSettingsFile));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray settingsBytes() { return ReadFileBytes(program.settings.pathOf(kSettingsFile)); }
     QSize twipsSize(double width, double height)
     {
         return { TwipsToPixels(width, window.get()), TwipsToPixels(height, window.get()) };

@@ -1,11 +1,13 @@
 #include "worlds/SiteBookStore.h"
 
+#include "FileBytes.h"
 #include "ProgramTest.h"
 
 #include <QFile>
 
 using namespace lanthorn;
 using lanthorn::testing::ProgramTest;
+using lanthorn::testing::ReadFileBytes;
 
 namespace {
 
@@ -23,11 +25,7 @@ protected:
         }
     }
 
-    QByteArray fileBytes() const
-    {
-        QFile file(program.settings.pathOf(kSettingsFile));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return ReadFileBytes(program.settings.pathOf(kSettingsFile)); }
 
     /// The keys of a section in the order the file holds them.
     QStringList keysOf(const QString& section) const
