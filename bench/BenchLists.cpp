@@ -28,6 +28,11 @@ QList<PatternEntry> benchGags()
     return gags;
 }
 
+TriggerEntry benchEndTrigger()
+{
+    return { "BENCH-END *", "bench-done |", 2 };
+}
+
 QList<TriggerEntry> benchTriggers()
 {
     QList<TriggerEntry> triggers;
@@ -36,7 +41,7 @@ QList<TriggerEntry> benchTriggers()
             triggers.append(
                 { QString::fromLatin1(pattern).arg(QLatin1String(marker)).toUtf8(), QByteArray("think ") + marker, 0 });
     }
-    triggers.append({ "BENCH-END *", "bench-done |", 2 });
+    triggers.append(benchEndTrigger());
     return triggers;
 }
 
@@ -49,22 +54,23 @@ QList<HiliteEntry> benchHilites()
     return hilites;
 }
 
-void WriteBenchLists(Program& program)
+void WriteBenchLists(Program& program, bool withLists)
 {
-    program.WriteIniString("Settings", "LoadGags", "1");
+    if (withLists)
+        program.WriteIniString("Settings", "LoadGags", "1");
     program.WriteIniString("Settings", "LoadTrigs", "1");
-    const QList<PatternEntry> gags = benchGags();
+    const QList<PatternEntry> gags = withLists ? benchGags() : QList<PatternEntry>();
     program.WriteIniString("Gags", "Lines", QString::number(gags.size()));
     for (int i = 0; i < gags.size(); ++i)
         program.WriteIniString("Gags", QStringLiteral("Gag%1").arg(i + 1), QString::fromUtf8(gags[i].Text));
-    const QList<TriggerEntry> triggers = benchTriggers();
+    const QList<TriggerEntry> triggers = withLists ? benchTriggers() : QList { benchEndTrigger() };
     program.WriteIniString("Trigs", "Lines", QString::number(triggers.size()));
     for (int i = 0; i < triggers.size(); ++i) {
         program.WriteIniString("Trigs", QStringLiteral("Trig%1").arg(i + 1), QString::fromUtf8(triggers[i].Pattern));
         program.WriteIniString("Trigs", QStringLiteral("React%1").arg(i + 1), QString::fromUtf8(triggers[i].Reaction));
         program.WriteIniString("Trigs", QStringLiteral("Stack%1").arg(i + 1), QString::number(triggers[i].StackWord));
     }
-    const QList<HiliteEntry> hilites = benchHilites();
+    const QList<HiliteEntry> hilites = withLists ? benchHilites() : QList<HiliteEntry>();
     program.WriteIniString("Hili", "Lines", QString::number(hilites.size()));
     for (int i = 0; i < hilites.size(); ++i) {
         program.WriteIniString("Hili", QStringLiteral("Hili%1").arg(i + 1), QString::fromUtf8(hilites[i].Text));

@@ -119,15 +119,7 @@ void BM_FloodIntoTheDisplay(benchmark::State& state)
         program.WriteIniString("Bench", "Password", "bench");
         program.WriteIniString("Bench", "WordWrap", "True");
         program.WriteIniString("Bench", "WrapAt", "80");
-        if (lists) {
-            bench::WriteBenchLists(program);
-        } else {
-            program.WriteIniString("Settings", "LoadTrigs", "1");
-            program.WriteIniString("Trigs", "Lines", "1");
-            program.WriteIniString("Trigs", "Trig1", "BENCH-END *");
-            program.WriteIniString("Trigs", "React1", "bench-done |");
-            program.WriteIniString("Trigs", "Stack1", "2");
-        }
+        bench::WriteBenchLists(program, lists);
         Shell shell(program, services, QString(), [] {});
         shell.start();
 

@@ -22,13 +22,18 @@ using namespace lanthorn::bench;
 
 namespace {
 
-QList<QByteArray> g_corpus;
-
+/// The generated MUSH corpus, or with --corpus=FILE the lines of that file (one per LF). Made
+/// on first use, which every benchmark does before it measures.
 const QList<QByteArray>& corpus()
 {
-    if (g_corpus.isEmpty())
-        g_corpus = bench::MakeMushCorpus(200000);
-    return g_corpus;
+    static const QList<QByteArray> lines = [] {
+        for (const QString& argument : QCoreApplication::arguments()) {
+            if (argument.startsWith(QStringLiteral("--corpus=")))
+                return bench::ReadCorpusFile(argument.mid(9));
+        }
+        return bench::MakeMushCorpus(200000);
+    }();
+    return lines;
 }
 
 class NullDisplay : public TextDisplay {
@@ -86,7 +91,7 @@ struct BenchProgram {
         program.state.WorldStates[0].InUse = true;
         program.state.Features.GagsEnabled = 1;
         program.state.Features.TriggersEnabled = 1;
-        program.state.TriggerList = { { "BENCH-END *", "bench-done |", 2 } };
+        program.state.TriggerList = { bench::benchEndTrigger() };
         if (lists) {
             program.state.GagList = benchGags();
             program.state.TriggerList = benchTriggers();
@@ -198,19 +203,3 @@ void BM_ChainThroughput(benchmark::State& state)
 BENCHMARK(BM_ChainThroughput)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    // --corpus=FILE runs on a corpus file (one line per LF) instead of the generated one.
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg.startsWith("--corpus="))
-            g_corpus = bench::ReadCorpusFile(QString::fromLocal8Bit(arg.mid(9)));
-    }
-    corpus(); // made before any measurement
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
