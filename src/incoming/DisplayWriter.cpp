@@ -123,8 +123,7 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
         if (isReset(sgr)) {
             writer.append(data + copied, e - copied);
             flush(writer, target);
-            target.setForeColor(settings.foreColor);
-            target.setBackColor(settings.backColor);
+            settings.applyColours(target);
             // The reset's other parameters go on as a sequence of their own.
             const QByteArrayView rest = sgr.afterFirst.isEmpty() ? QByteArrayView() : sgr.afterFirst.sliced(1);
             if (!rest.isEmpty()) {
@@ -146,11 +145,7 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
 void DisplayWriter::DisplayMudText(
     const QByteArray& text, const DisplaySettings& settings, const HiliteSet& hilites, TextDisplay& term)
 {
-    if (hilites.apply(text, m_hilited)) {
-        writeMud(m_hilited, settings, term);
-    } else {
-        writeMud(text, settings, term);
-    }
+    writeMud(hilites.apply(text, m_hilited) ? m_hilited : text, settings, term);
 }
 
 void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& settings, TextDisplay& term)
@@ -183,8 +178,7 @@ void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& sett
             if (allZeros(first)) {
                 writer.append(data + copied, e - copied);
                 flush(writer, term);
-                term.setForeColor(settings.foreColor);
-                term.setBackColor(settings.backColor);
+                settings.applyColours(term);
                 writer.append("\x1b[1", 3).append(params.sliced(first.size())).append("m", 1);
                 copied = end;
             } else if (!whiteless.isEmpty()) {

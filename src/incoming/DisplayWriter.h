@@ -22,6 +22,13 @@ struct DisplaySettings {
     {
         return { site.WordWrap, site.WrapAt, site.Indent, site.TFColor, site.TBColor, site.BoldANSI != 0 };
     }
+
+    /// Sets the world's own colours on a display.
+    void applyColours(TextDisplay& target) const
+    {
+        target.setForeColor(foreColor);
+        target.setBackColor(backColor);
+    }
 };
 
 /// Writes received units into a display: hilites first, then for MUSH lines the word wrap,

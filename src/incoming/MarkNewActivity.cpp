@@ -17,8 +17,7 @@ void MarkNewActivity(
     if (program.state.Features.ActivitySeparator != 0) {
         TextDisplay& term = window.term();
         term.Disp(QByteArray(kNewActivitySeparator));
-        term.setForeColor(site.foreColor);
-        term.setBackColor(site.backColor);
+        site.applyColours(term);
     }
     const int position = frame.AddActivity(window.caption());
     program.state.world(slot).ActivityIndex = position;
