@@ -1,5 +1,5 @@
 #include "EventLoop.h"
-#include "FakeUiServices.h"
+#include "UiProgramTest.h"
 #include "core/Program.h"
 #include "input/SendHistory.h"
 #include "input/frmHistory.h"
@@ -13,22 +13,19 @@
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
-using lanthorn::testing::FakeUiServices;
+using lanthorn::testing::UiProgramTest;
 using lanthorn::testing::waitFor;
 
 namespace {
 
-class HistoryWindowTest : public ::testing::Test {
+class HistoryWindowTest : public UiProgramTest {
 protected:
-    QTemporaryDir settingsDir;
-    FakeUiServices ui;
-    Program program { settingsDir.path(), ui };
     SendHistory history { program.state };
     // The input box shares its window with another control, which has the focus at first.
     QWidget frame;
     QLineEdit* elsewhere = new QLineEdit(&frame);
     QPlainTextEdit& txtOutBound = *new QPlainTextEdit(&frame);
-    frmHistory window { program, ui, &txtOutBound };
+    frmHistory window { program, services, &txtOutBound };
     QListWidget* list = window.findChild<QListWidget*>("lsHistory");
     QPushButton* closeButton = window.findChild<QPushButton*>("Close");
 
@@ -63,7 +60,7 @@ TEST_F(HistoryWindowTest, ListsEverySlotOldestFirstWithTheNewestSelected)
 
     window.ShowHistory();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(ui.isOnTop(&window));
+    EXPECT_TRUE(services.isOnTop(&window));
     QStringList expected(kHistorySlots - 3, QString());
     expected << "A"
              << "B"
@@ -94,13 +91,13 @@ TEST_F(HistoryWindowTest, DoubleClickPutsTheRowInFrontOfTheBoxText)
         txtOutBound.setPlainText(c.before);
         window.ShowHistory();
         ASSERT_TRUE(waitFor([&] { return window.isActiveWindow(); }));
-        ui.onTopRequests.clear();
+        services.onTopRequests.clear();
         doubleClick(c.row);
         EXPECT_EQ(txtOutBound.toPlainText(), c.after);
         EXPECT_EQ(txtOutBound.textCursor().position(), c.caret);
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(list->count(), 0) << "the list is rebuilt at the next showing";
-        EXPECT_EQ(ui.onTopRequests, (QList<QPair<QString, bool>> { { "frmHistory", false } }));
+        EXPECT_EQ(services.onTopRequests, (QList<QPair<QString, bool>> { { "frmHistory", false } }));
         EXPECT_TRUE(waitFor([&] { return txtOutBound.hasFocus(); })) << "the input box gets the focus";
     }
 }
@@ -124,7 +121,7 @@ TEST_F(HistoryWindowTest, CloseButtonAndCloseBoxInsertNothing)
     ASSERT_TRUE(waitFor([&] { return window.isActiveWindow(); }));
     closeButton->click();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(ui.isOnTop(&window));
+    EXPECT_FALSE(services.isOnTop(&window));
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(txtOutBound.toPlainText(), "half typed");
     EXPECT_TRUE(waitFor([&] { return txtOutBound.hasFocus(); }));
@@ -133,7 +130,7 @@ TEST_F(HistoryWindowTest, CloseButtonAndCloseBoxInsertNothing)
     EXPECT_EQ(list->count(), kHistorySlots);
     window.close();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(ui.isOnTop(&window));
+    EXPECT_FALSE(services.isOnTop(&window));
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(txtOutBound.toPlainText(), "half typed");
 

@@ -1,5 +1,5 @@
 #include "EventLoop.h"
-#include "FakeUiServices.h"
+#include "UiProgramTest.h"
 #include "core/Program.h"
 #include "input/Macros.h"
 #include "input/frmKeys.h"
@@ -13,21 +13,18 @@
 #include <memory>
 
 using namespace lanthorn;
-using lanthorn::testing::FakeUiServices;
+using lanthorn::testing::UiProgramTest;
 using lanthorn::testing::waitFor;
 
 namespace {
 
-class MacroWindowTest : public ::testing::Test {
+class MacroWindowTest : public UiProgramTest {
 protected:
-    QTemporaryDir settingsDir;
-    FakeUiServices ui;
-    Program program { settingsDir.path(), ui };
     std::unique_ptr<frmKeys> window;
 
     void load()
     {
-        window = std::make_unique<frmKeys>(program, ui);
+        window = std::make_unique<frmKeys>(program, services);
         window->ShowKeys();
         ASSERT_TRUE(waitFor([&] { return window->isActiveWindow(); }));
     }
@@ -45,7 +42,7 @@ TEST_F(MacroWindowTest, EveryBoxShowsItsStoredMacro)
     load();
     EXPECT_EQ(window->windowTitle(), "KeyBoard Macros");
     EXPECT_EQ(button("cmdOK")->text(), "OK");
-    EXPECT_TRUE(ui.isOnTop(window.get()));
+    EXPECT_TRUE(services.isOnTop(window.get()));
     for (int key = 2; key <= 12; ++key) {
         SCOPED_TRACE(key);
         ASSERT_NE(box(key), nullptr);
@@ -103,22 +100,22 @@ TEST_F(MacroWindowTest, OkHidesTheWindowWhichKeepsItsBoxes)
     load();
     button("cF3")->click();
     box(3)->setText("typed, then OK");
-    ui.onTopRequests.clear();
+    services.onTopRequests.clear();
     button("cmdOK")->click();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(ui.onTopRequests, (QList<QPair<QString, bool>> { { "frmKeys", false } }));
+    EXPECT_EQ(services.onTopRequests, (QList<QPair<QString, bool>> { { "frmKeys", false } }));
     EXPECT_EQ(ini("F3"), "typed, then OK") << "the box with the focus is saved";
 
     setIni("F8", "changed on disk");
     window->ShowKeys();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(ui.isOnTop(window.get()));
+    EXPECT_TRUE(services.isOnTop(window.get()));
     EXPECT_EQ(box(8)->text(), " ") << "the file is read only when the window is made";
     EXPECT_EQ(box(3)->text(), "typed, then OK");
 
     window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(ui.isOnTop(window.get()));
+    EXPECT_FALSE(services.isOnTop(window.get()));
     EXPECT_EQ(box(3)->text(), "typed, then OK") << "the close box only hides";
 }
 

@@ -8,11 +8,12 @@
 
 namespace lanthorn::testing {
 
-/// A fresh program with an empty settings directory of its own and scripted services.
-class ProgramTest : public ::testing::Test {
+/// A fresh program with an empty settings directory of its own and scripted services of the
+/// given kind.
+template <typename Services> class ProgramFixture : public ::testing::Test {
 protected:
     QTemporaryDir settingsDir;
-    FakeServices services;
+    Services services;
     Program program { settingsDir.path(), services };
 
     QString ini(const QString& section, const QString& key, const QString& defaultValue = QStringLiteral("<missing>"))
@@ -24,5 +25,8 @@ protected:
         program.WriteIniString(section, key, value);
     }
 };
+
+/// A program with scripted core services (no windows).
+using ProgramTest = ProgramFixture<FakeServices>;
 
 } // namespace lanthorn::testing

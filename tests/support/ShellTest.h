@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeUiServices.h"
+#include "UiProgramTest.h"
 #include "core/Program.h"
 #include "shell/Shell.h"
 
@@ -12,11 +12,8 @@ namespace lanthorn::testing {
 
 /// A fresh program with its windows: an empty settings directory, scripted services, and a
 /// shell whose "end the program" only records that it happened.
-class ShellTest : public ::testing::Test {
+class ShellTest : public UiProgramTest {
 protected:
-    QTemporaryDir settingsDir;
-    FakeUiServices services;
-    Program program { settingsDir.path(), services };
     std::unique_ptr<Shell> shell;
     int programEnds = 0;
 
@@ -39,11 +36,6 @@ protected:
         shell.reset();
         program.state = ProgramState {};
         return startShell(arguments);
-    }
-
-    QString ini(const QString& section, const QString& key, const QString& defaultValue = QStringLiteral("<missing>"))
-    {
-        return program.ReadIniString(section, key, defaultValue);
     }
 
     ~ShellTest() override { shell.reset(); }

@@ -1,5 +1,5 @@
-#include "FakeUiServices.h"
 #include "FileBytes.h"
+#include "UiProgramTest.h"
 #include "core/Program.h"
 #include "shell/Twips.h"
 #include "worlds/frmAdd.h"
@@ -19,8 +19,8 @@
 #include <memory>
 
 using namespace lanthorn;
-using lanthorn::testing::FakeUiServices;
 using lanthorn::testing::ReadFileBytes;
+using lanthorn::testing::UiProgramTest;
 
 namespace {
 
@@ -34,22 +34,10 @@ struct StoredSite {
     QString type = "0";
 };
 
-class ConnectWindowTest : public ::testing::Test {
+class ConnectWindowTest : public UiProgramTest {
 protected:
-    QTemporaryDir settingsDir;
     QTemporaryDir programDir;
-    FakeUiServices ui;
-    Program program { settingsDir.path(), ui };
     std::unique_ptr<frmAdd> window;
-
-    void setIni(const QString& section, const QString& key, const QString& value)
-    {
-        program.WriteIniString(section, key, value);
-    }
-    QString ini(const QString& section, const QString& key)
-    {
-        return program.ReadIniString(section, key, QStringLiteral("<missing>"));
-    }
 
     /// Stores sites in the given storage order with complete sections.
     void storeSites(const QList<StoredSite>& sites)
@@ -68,7 +56,7 @@ protected:
 
     frmAdd& load()
     {
-        window = std::make_unique<frmAdd>(program, ui);
+        window = std::make_unique<frmAdd>(program, services);
         window->siteList()->setDirectory(programDir.path());
         return *window;
     }
@@ -132,7 +120,7 @@ TEST_F(ConnectWindowTest, LoadingListsTheSitesSortedAndShowsTheFirst)
     EXPECT_FALSE(window->isExpanded());
     EXPECT_EQ(program.state.Sites.size(), 3);
     EXPECT_EQ(program.state.Sites[0].Name, "Zeta") << "Sites keeps the stored order";
-    EXPECT_TRUE(ui.core.messages.isEmpty());
+    EXPECT_TRUE(services.core.messages.isEmpty());
 }
 
 TEST_F(ConnectWindowTest, ShowingASiteFillsEveryControl)
@@ -238,7 +226,7 @@ TEST_F(ConnectWindowTest, EditsMarkTheSiteUnsavedButTheCheckBoxesDoNot)
         { "bold check box", [&] { click("chBold"); }, false },
         { "custom font",
             [&] {
-                ui.fontAnswers.push_back(QFont("Fixedsys", 12));
+                services.fontAnswers.push_back(QFont("Fixedsys", 12));
                 click("cmdTextCol");
             },
             true },
@@ -283,21 +271,21 @@ TEST_F(ConnectWindowTest, ColourListsAndTheFontChooserSetThePreview)
     EXPECT_EQ(preview->palette().color(QPalette::Window), QColor(0, 0, 128));
 
     const QFont before = preview->font();
-    ui.onTopRequests.clear();
+    services.onTopRequests.clear();
     click("cmdTextCol"); // cancelled: nothing changes
     EXPECT_EQ(preview->font(), before);
-    EXPECT_EQ(ui.onTopRequests, (QList<QPair<QString, bool>> { { "frmAdd", false }, { "frmAdd", true } }));
+    EXPECT_EQ(services.onTopRequests, (QList<QPair<QString, bool>> { { "frmAdd", false }, { "frmAdd", true } }));
 
     QFont chosen("Fixedsys", 16);
     chosen.setBold(true);
     chosen.setItalic(true);
-    ui.fontAnswers.push_back(chosen);
+    services.fontAnswers.push_back(chosen);
     click("cmdTextCol");
     EXPECT_EQ(preview->font().family(), "Fixedsys");
     EXPECT_EQ(preview->font().pointSize(), 16);
     EXPECT_TRUE(preview->font().bold());
     EXPECT_TRUE(preview->font().italic());
-    EXPECT_TRUE(ui.isOnTop(window.get()));
+    EXPECT_TRUE(services.isOnTop(window.get()));
 }
 
 TEST_F(ConnectWindowTest, SaveRefusesIncompleteOrUnsafeSitesWithoutWriting)
@@ -332,12 +320,12 @@ TEST_F(ConnectWindowTest, SaveRefusesIncompleteOrUnsafeSitesWithoutWriting)
         box("txtHost")->setText(c.host);
         box("txtPort")->setText(c.port);
         box("txtPass")->setText(c.password);
-        ui.core.messages.clear();
+        services.core.messages.clear();
         const QColor mark = saveColour();
         click("cmdSave");
-        ASSERT_EQ(ui.core.messages.size(), 1);
-        EXPECT_EQ(ui.core.messages[0].text, c.message);
-        EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Warning);
+        ASSERT_EQ(services.core.messages.size(), 1);
+        EXPECT_EQ(services.core.messages[0].text, c.message);
+        EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Warning);
         EXPECT_EQ(saveColour(), mark) << "a refused save changes nothing";
     }
     EXPECT_EQ(settingsBytes(), before);
@@ -350,7 +338,7 @@ TEST_F(ConnectWindowTest, AMissingPasswordShowsABlankThatSaveRefuses)
     load();
     EXPECT_EQ(box("txtPass")->text(), " ");
     click("cmdSave");
-    EXPECT_EQ(ui.core.texts(), QStringList({ "The Password should only be one word." }));
+    EXPECT_EQ(services.core.texts(), QStringList({ "The Password should only be one word." }));
 }
 
 TEST_F(ConnectWindowTest, SavingANewSiteAppendsItAndSelectsItInItsSortedPlace)
@@ -364,7 +352,7 @@ TEST_F(ConnectWindowTest, SavingANewSiteAppendsItAndSelectsItInItsSortedPlace)
     child<QCheckBox>("chBold")->setChecked(true);
     click("cmdSave");
 
-    EXPECT_TRUE(ui.core.messages.isEmpty());
+    EXPECT_TRUE(services.core.messages.isEmpty());
     EXPECT_EQ(ini("Sites", "Total"), "3");
     EXPECT_EQ(ini("Sites", "Site2"), "Mid");
     EXPECT_EQ(ini("Mid", "Host"), "padded.example.org");
@@ -388,16 +376,16 @@ TEST_F(ConnectWindowTest, SavingAnExistingNameAsksBeforeOverwriting)
     box("txtHost")->setText("changed.example.org");
     const QByteArray before = settingsBytes();
 
-    ui.core.answer({ MessageAnswer::No });
+    services.core.answer({ MessageAnswer::No });
     click("cmdSave");
-    ASSERT_EQ(ui.core.messages.size(), 1);
-    EXPECT_EQ(ui.core.messages[0].text, "Site Mush already exists. Overwrite it?");
-    EXPECT_EQ(ui.core.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(ui.core.messages[0].defaultButton, MessageAnswer::Yes);
+    ASSERT_EQ(services.core.messages.size(), 1);
+    EXPECT_EQ(services.core.messages[0].text, "Site Mush already exists. Overwrite it?");
+    EXPECT_EQ(services.core.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(services.core.messages[0].defaultButton, MessageAnswer::Yes);
     EXPECT_EQ(settingsBytes(), before);
     EXPECT_EQ(saveColour(), kBlack) << "marked saved before the question";
 
-    ui.core.answer({ MessageAnswer::Yes });
+    services.core.answer({ MessageAnswer::Yes });
     click("cmdSave");
     EXPECT_EQ(ini("Mush", "Host"), "changed.example.org");
     EXPECT_EQ(ini("Sites", "Total"), "2");
@@ -415,9 +403,10 @@ TEST_F(ConnectWindowTest, ASaveTheSettingsFileRefusesIsReportedAndKeptUnsaved)
     QFile::remove(program.settings.pathOf(kSettingsFile));
     ASSERT_TRUE(QDir(settingsDir.path()).mkdir(kSettingsFile));
     click("cmdSave");
-    ASSERT_EQ(ui.core.messages.size(), 1);
-    EXPECT_TRUE(ui.core.messages[0].text.contains("New was not saved")) << ui.core.messages[0].text.toStdString();
-    EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Warning);
+    ASSERT_EQ(services.core.messages.size(), 1);
+    EXPECT_TRUE(services.core.messages[0].text.contains("New was not saved"))
+        << services.core.messages[0].text.toStdString();
+    EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(saveColour(), kRed);
     EXPECT_EQ(box("txtName")->text(), "New") << "the window keeps what was typed";
 }
@@ -428,14 +417,14 @@ TEST_F(ConnectWindowTest, DeleteAsksWithNoAsDefaultAndRewritesTheBook)
     load();
     selectEntry("Beta");
 
-    ui.core.answer({ MessageAnswer::No });
+    services.core.answer({ MessageAnswer::No });
     click("cmdDelete");
-    ASSERT_EQ(ui.core.messages.size(), 1);
-    EXPECT_EQ(ui.core.messages[0].text, "Are you sure you want to delete Beta?");
-    EXPECT_EQ(ui.core.messages[0].defaultButton, MessageAnswer::No);
+    ASSERT_EQ(services.core.messages.size(), 1);
+    EXPECT_EQ(services.core.messages[0].text, "Are you sure you want to delete Beta?");
+    EXPECT_EQ(services.core.messages[0].defaultButton, MessageAnswer::No);
     EXPECT_EQ(listEntries().size(), 3);
 
-    ui.core.answer({ MessageAnswer::Yes });
+    services.core.answer({ MessageAnswer::Yes });
     click("cmdDelete");
     EXPECT_EQ(ini("Sites", "Total"), "2");
     EXPECT_EQ(ini("Sites", "Site1"), "Gamma");
@@ -457,16 +446,16 @@ TEST_F(ConnectWindowTest, ADamagedSiteIsRepairedInMemoryWithTwoMessages)
         setIni("Broken", "Font", "Nonesuch");
         setIni("Broken", c.key, c.stored);
         const QByteArray before = settingsBytes();
-        ui.core.messages.clear();
+        services.core.messages.clear();
         load();
 
-        EXPECT_EQ(ui.core.texts(),
+        EXPECT_EQ(services.core.texts(),
             QStringList(
                 { "Your Site Configuration for Broken appears to be damaged.  Setting to defaults to repair this.",
                     "Please save Broken to ensure the repairs are saved to your Lanthorn.ini File" }));
-        ASSERT_EQ(ui.core.messages.size(), 2);
-        EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Warning);
-        EXPECT_EQ(ui.core.messages[1].icon, MessageIcon::Information);
+        ASSERT_EQ(services.core.messages.size(), 2);
+        EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(services.core.messages[1].icon, MessageIcon::Information);
         const QLabel* preview = child<QLabel>("lblColor");
         EXPECT_EQ(preview->font().family(), "Fixedsys");
         EXPECT_EQ(preview->font().pointSize(), 11);
@@ -489,8 +478,8 @@ TEST_F(ConnectWindowTest, ConnectNeedsASavedNameAndHandsOverTheLastMatch)
 
     box("txtName")->setText("twin"); // letter case counts
     click("cmdConnect");
-    EXPECT_EQ(ui.core.texts(), QStringList({ "Please save this world first." }));
-    EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(services.core.texts(), QStringList({ "Please save this world first." }));
+    EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(requested.count(), 0);
     EXPECT_TRUE(window->isVisible());
 
@@ -500,7 +489,7 @@ TEST_F(ConnectWindowTest, ConnectNeedsASavedNameAndHandsOverTheLastMatch)
     ASSERT_EQ(requested.count(), 1);
     EXPECT_EQ(requested[0], 2);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(ui.isOnTop(window.get()));
+    EXPECT_FALSE(services.isOnTop(window.get()));
     EXPECT_FALSE(child<QPushButton>("cmdConnect")->isEnabled());
     EXPECT_EQ(saveColour(), kBlack);
 
@@ -538,7 +527,7 @@ TEST_F(ConnectWindowTest, CancelHidesTheCompactWindowAndAsksForTheInputBox)
     click("cmdCancel");
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isExpanded());
-    EXPECT_FALSE(ui.isOnTop(window.get()));
+    EXPECT_FALSE(services.isOnTop(window.get()));
     EXPECT_EQ(saveColour(), kBlack);
     EXPECT_EQ(focus, 1);
     EXPECT_EQ(box("txtHost")->text(), "typed.example.org") << "the fields keep their contents";

@@ -1,4 +1,4 @@
-#include "FakeUiServices.h"
+#include "UiProgramTest.h"
 #include "core/Program.h"
 #include "shell/Twips.h"
 #include "worlds/frmSites.h"
@@ -12,18 +12,15 @@
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
-using lanthorn::testing::FakeUiServices;
+using lanthorn::testing::UiProgramTest;
 
 namespace {
 
-class SiteListWindowTest : public ::testing::Test {
+class SiteListWindowTest : public UiProgramTest {
 protected:
-    QTemporaryDir settingsDir;
     QTemporaryDir programDir;
-    FakeUiServices ui;
-    Program program { settingsDir.path(), ui };
     QWidget connectWindow;
-    frmSites window { program, ui, &connectWindow };
+    frmSites window { program, services, &connectWindow };
     QListWidget* list = window.findChild<QListWidget*>("Sites");
 
     void SetUp() override { window.setDirectory(programDir.path()); }
@@ -45,7 +42,7 @@ protected:
 
 TEST_F(SiteListWindowTest, ByDefaultTheFileIsLookedForBesideTheProgram)
 {
-    frmSites fresh(program, ui, &connectWindow);
+    frmSites fresh(program, services, &connectWindow);
     EXPECT_EQ(fresh.directory(), QCoreApplication::applicationDirPath());
 }
 
@@ -53,12 +50,12 @@ TEST_F(SiteListWindowTest, EveryLineOfTheFileIsListedSorted)
 {
     writeSiteFile("Zed zed.example.org 23\r\nalpha alpha.example.org 4201 free text\r\n\r\nMid mid.example.org 4000");
     window.Open();
-    EXPECT_TRUE(ui.core.messages.isEmpty());
+    EXPECT_TRUE(services.core.messages.isEmpty());
     EXPECT_EQ(entries(),
         QStringList(
             { "", "alpha alpha.example.org 4201 free text", "Mid mid.example.org 4000", "Zed zed.example.org 23" }));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(ui.isOnTop(&window));
+    EXPECT_TRUE(services.isOnTop(&window));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is restored";
 
     window.Open();
@@ -68,9 +65,10 @@ TEST_F(SiteListWindowTest, EveryLineOfTheFileIsListedSorted)
 TEST_F(SiteListWindowTest, AMissingFileIsReportedAndListedAsSuch)
 {
     window.Open();
-    ASSERT_EQ(ui.core.messages.size(), 1);
-    EXPECT_EQ(ui.core.messages[0].text, "Your site file is missing.  Refer to the Help Files for creating a new one.");
-    EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Information);
+    ASSERT_EQ(services.core.messages.size(), 1);
+    EXPECT_EQ(
+        services.core.messages[0].text, "Your site file is missing.  Refer to the Help Files for creating a new one.");
+    EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(entries(), QStringList({ "No Site File." }));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -85,9 +83,10 @@ TEST_F(SiteListWindowTest, AFileThatCannotBeReadIsReported)
 {
     ASSERT_TRUE(QDir(programDir.path()).mkdir("sites.ini"));
     window.Open();
-    ASSERT_EQ(ui.core.messages.size(), 1);
-    EXPECT_TRUE(ui.core.messages[0].text.startsWith("Unhandled Error: ")) << ui.core.messages[0].text.toStdString();
-    EXPECT_EQ(ui.core.messages[0].icon, MessageIcon::Critical);
+    ASSERT_EQ(services.core.messages.size(), 1);
+    EXPECT_TRUE(services.core.messages[0].text.startsWith("Unhandled Error: "))
+        << services.core.messages[0].text.toStdString();
+    EXPECT_EQ(services.core.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -98,17 +97,17 @@ TEST_F(SiteListWindowTest, DoubleClickHandsTheLineOverAndCancelClears)
     window.Open();
     QStringList picked;
     QObject::connect(&window, &frmSites::sitePicked, [&](const QString& line) { picked.append(line); });
-    ui.onTopRequests.clear();
+    services.onTopRequests.clear();
     emit list->itemDoubleClicked(list->item(0));
     ASSERT_EQ(picked.count(), 1);
     EXPECT_EQ(picked[0], "Haven haven.example.org 4201");
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ui.onTopRequests, (QList<QPair<QString, bool>> { { "frmSites", false } }));
+    EXPECT_EQ(services.onTopRequests, (QList<QPair<QString, bool>> { { "frmSites", false } }));
 
     window.Open();
     window.findChild<QPushButton*>("cmdCancel")->click();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(ui.isOnTop(&window));
+    EXPECT_FALSE(services.isOnTop(&window));
     EXPECT_EQ(list->count(), 0);
 }
 
