@@ -1,6 +1,8 @@
+#include "ErrorNumberOf.h"
 #include "ProgramTest.h"
 
 using namespace lanthorn;
+using lanthorn::testing::ErrorNumberOf;
 using lanthorn::testing::ProgramTest;
 
 TEST(ProgramState, StartsWithSlotZeroFree)
@@ -35,12 +37,7 @@ TEST(ProgramState, FindFreeWorldSlotTakesTheLowestFreeSlotOrGrowsByOne)
 TEST(ProgramState, OutOfRangeSlotsRaiseSubscriptOutOfRange)
 {
     ProgramState state;
-    try {
-        state.world(3);
-        FAIL();
-    } catch (const LanthornError& error) {
-        EXPECT_EQ(error.number(), ErrorNumber::SubscriptOutOfRange);
-    }
+    EXPECT_EQ(ErrorNumberOf([&] { state.world(3); }), ErrorNumber::SubscriptOutOfRange);
     EXPECT_THROW(state.siteOf(0), LanthornError) << "no site book yet";
 }
 

@@ -1,10 +1,12 @@
 #include "core/SettingsValues.h"
 
+#include "ErrorNumberOf.h"
 #include "core/LanthornError.h"
 
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
+using lanthorn::testing::ErrorNumberOf;
 
 TEST(SettingsValues, NumericValue)
 {
@@ -38,14 +40,8 @@ TEST(SettingsValues, IntegersRoundHalvesToEvenAndOverflowOutside16Bits)
     EXPECT_EQ(IntegerValue("-2.5"), -2);
     EXPECT_EQ(IntegerValue("32767"), 32767);
     EXPECT_EQ(IntegerValue("-32768"), -32768);
-    for (const char* text : { "32768", "-32769", "99999999" }) {
-        try {
-            IntegerValue(text);
-            ADD_FAILURE() << text << " did not overflow";
-        } catch (const LanthornError& error) {
-            EXPECT_EQ(error.number(), ErrorNumber::Overflow) << text;
-        }
-    }
+    for (const char* text : { "32768", "-32769", "99999999" })
+        EXPECT_EQ(ErrorNumberOf([&] { IntegerValue(text); }), ErrorNumber::Overflow) << text;
     EXPECT_EQ(LongValue("&HFFFFFF"), 16777215);
 }
 
@@ -56,12 +52,7 @@ TEST(SettingsValues, BooleanRules)
     EXPECT_FALSE(BooleanText("false"));
     EXPECT_TRUE(BooleanText("-1"));
     EXPECT_FALSE(BooleanText("0"));
-    try {
-        BooleanText("yes");
-        ADD_FAILURE() << "no type mismatch";
-    } catch (const LanthornError& error) {
-        EXPECT_EQ(error.number(), ErrorNumber::TypeMismatch);
-    }
+    EXPECT_EQ(ErrorNumberOf([] { BooleanText("yes"); }), ErrorNumber::TypeMismatch);
     EXPECT_FALSE(NumericBoolean("True")) << "numeric rule: words read as false";
     EXPECT_TRUE(NumericBoolean("1"));
     EXPECT_EQ(BoolText(true), "True");

@@ -1,4 +1,5 @@
 #include "ConnectionTest.h"
+#include "ErrorNumberOf.h"
 #include "core/LanthornError.h"
 
 #include <QEventLoop>
@@ -36,16 +37,6 @@ QByteArray numberedLine(int i)
     QByteArray line = numberedLines(i, 1);
     line.chop(1); // the LF is the terminator; the CR stays
     return line;
-}
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const LanthornError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 } // namespace
@@ -363,19 +354,19 @@ TEST_F(TcpConnectionLifecycle, ReconnectStartsAFreshSession)
 TEST_F(TcpConnectionLifecycle, SendWithoutAConnectionRaisesNotConnected)
 {
     const auto send = [this] { connection.sendData("look\r\n"); };
-    EXPECT_EQ(errorNumberOf(send), ErrorNumber::NotConnected) << "never connected";
+    EXPECT_EQ(ErrorNumberOf(send), ErrorNumber::NotConnected) << "never connected";
 
     FakeWorldServer silent(FakeWorldServer::Mode::NeverAnswers);
     connection.setRemoteHost(FakeWorldServer::host());
     connection.setRemotePort(silent.port());
     connection.setConnected(true);
-    EXPECT_EQ(errorNumberOf(send), ErrorNumber::NotConnected) << "still connecting";
+    EXPECT_EQ(ErrorNumberOf(send), ErrorNumber::NotConnected) << "still connecting";
     connection.setConnected(false);
 
     connectTo(world);
     world.closeClient();
     ASSERT_TRUE(waitForEvent("disconnected"));
-    EXPECT_EQ(errorNumberOf(send), ErrorNumber::NotConnected) << "closed by the world";
+    EXPECT_EQ(ErrorNumberOf(send), ErrorNumber::NotConnected) << "closed by the world";
 }
 
 TEST_F(TcpConnectionLifecycle, FailedAttemptsReportTheirNumbers)
@@ -439,7 +430,7 @@ TEST_F(TcpConnectionLifecycle, UnansweredConnectHangsUntilTheWorldAccepts)
     runEventsFor(1500);
     EXPECT_TRUE(events.isEmpty());
     EXPECT_FALSE(connection.Connected());
-    EXPECT_EQ(errorNumberOf([this] { connection.setConnected(true); }), ErrorNumber::ConnectInProgress);
+    EXPECT_EQ(ErrorNumberOf([this] { connection.setConnected(true); }), ErrorNumber::ConnectInProgress);
 
     silent.acceptConnections();
     ASSERT_TRUE(waitForEvent("connected", 15000));
@@ -465,9 +456,9 @@ TEST_F(TcpConnectionLifecycle, AbandonedAttemptRaisesNothing)
 TEST_F(TcpConnectionLifecycle, BadSettingsAreRefused)
 {
     for (const int port : { 0, -1, 65536 })
-        EXPECT_EQ(errorNumberOf([&] { connection.setRemotePort(port); }), ErrorNumber::TypeMismatch) << port;
-    EXPECT_EQ(errorNumberOf([&] { connection.setConnected(true); }), ErrorNumber::TypeMismatch) << "no port yet";
-    EXPECT_EQ(errorNumberOf([&] { connection.setLineTerminator("\r\n"); }), ErrorNumber::InvalidPropertyValue);
-    EXPECT_EQ(errorNumberOf([&] { connection.setRemotePort(65535); }), 0);
-    EXPECT_EQ(errorNumberOf([&] { connection.setRemotePort(1); }), 0);
+        EXPECT_EQ(ErrorNumberOf([&] { connection.setRemotePort(port); }), ErrorNumber::TypeMismatch) << port;
+    EXPECT_EQ(ErrorNumberOf([&] { connection.setConnected(true); }), ErrorNumber::TypeMismatch) << "no port yet";
+    EXPECT_EQ(ErrorNumberOf([&] { connection.setLineTerminator("\r\n"); }), ErrorNumber::InvalidPropertyValue);
+    EXPECT_EQ(ErrorNumberOf([&] { connection.setRemotePort(65535); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { connection.setRemotePort(1); }), 0);
 }
