@@ -1,22 +1,19 @@
 #include "incoming/AnsiText.h"
 
-#include <cstring>
-
 namespace lanthorn {
 
 PlainText DerivePlainText(const QByteArray& text)
 {
     const char* data = text.constData();
     const qsizetype n = text.size();
-    const void* firstEsc = std::memchr(data, Ctl::Esc, std::size_t(n));
-    if (!firstEsc)
+    qsizetype e = FindEsc(text, 0);
+    if (e == n)
         return { text, n };
 
     PlainText result;
     result.plain.reserve(n);
     qsizetype p = 0;
-    qsizetype e = static_cast<const char*>(firstEsc) - data;
-    while (e >= 0) {
+    while (e < n) {
         result.plain.append(data + p, e - p);
         const qsizetype end = EscapeSequenceEnd(text, e);
         if (end < 0) {
@@ -24,8 +21,7 @@ PlainText DerivePlainText(const QByteArray& text)
             return result;
         }
         p = end;
-        const void* next = p < n ? std::memchr(data + p, Ctl::Esc, std::size_t(n - p)) : nullptr;
-        e = next ? static_cast<const char*>(next) - data : -1;
+        e = FindEsc(text, p);
     }
     result.plain.append(data + p, n - p);
     result.complete = n;

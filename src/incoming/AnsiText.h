@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <cstring>
 
 namespace lanthorn {
 
@@ -12,6 +13,15 @@ inline constexpr char Tab = 9;
 inline constexpr char Cr = 13;
 inline constexpr char Esc = 27;
 } // namespace Ctl
+
+/// Where the first ESC at or after from stands; the text's size when none does.
+inline qsizetype FindEsc(QByteArrayView text, qsizetype from)
+{
+    if (from >= text.size())
+        return text.size();
+    const void* esc = std::memchr(text.data() + from, Ctl::Esc, std::size_t(text.size() - from));
+    return esc ? static_cast<const char*>(esc) - text.data() : text.size();
+}
 
 /// The end (one past the last byte) of the escape sequence whose ESC stands at pos. ESC "["
 /// runs to its final byte ("@" to "~"); ESC before any other character is the ESC alone (the

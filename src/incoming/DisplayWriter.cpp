@@ -5,8 +5,6 @@
 #include "incoming/HiliteSet.h"
 #include "incoming/WordWrap.h"
 
-#include <cstring>
-
 namespace lanthorn {
 
 namespace {
@@ -71,14 +69,6 @@ bool mayBeWhite(QByteArrayView sequence)
 
 const QByteArray kBold = QByteArrayLiteral("\x1b[1m");
 
-qsizetype nextEsc(const QByteArray& text, qsizetype from)
-{
-    if (from >= text.size())
-        return -1;
-    const void* hit = std::memchr(text.constData() + from, Ctl::Esc, std::size_t(text.size() - from));
-    return hit ? static_cast<const char*>(hit) - text.constData() : -1;
-}
-
 /// Writes what was appended so far, if anything, and starts the appender afresh.
 void flush(ByteAppender& writer, TextDisplay& target)
 {
@@ -103,8 +93,8 @@ void DisplayWriter::DisplayMushText(
 void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& settings, TextDisplay& target)
 {
     // The text goes out with a line end added.
-    qsizetype e = nextEsc(text, 0);
-    if (e < 0) {
+    qsizetype e = FindEsc(text, 0);
+    if (e == text.size()) {
         if (&text != &m_line)
             ByteAppender(m_line, text.size() + 2, ByteAppender::Start::Empty).append(text);
         ByteAppender(m_line, 2).append("\r\n", 2);
@@ -114,7 +104,7 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
     const char* data = text.constData();
     qsizetype copied = 0; // text before this is written or in the appender
     ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
-    while (e >= 0) {
+    while (e < text.size()) {
         const qsizetype end = EscapeSequenceEnd(text, e);
         if (end < 0)
             break;
@@ -136,7 +126,7 @@ void DisplayWriter::writeMush(const QByteArray& text, const DisplaySettings& set
             writer.append(data + copied, e - copied).append(kBold);
             copied = e;
         }
-        e = nextEsc(text, end);
+        e = FindEsc(text, end);
     }
     writer.append(data + copied, text.size() - copied).append("\r\n", 2);
     flush(writer, target);
@@ -150,15 +140,15 @@ void DisplayWriter::DisplayMudText(
 
 void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& settings, TextDisplay& term)
 {
-    qsizetype e = nextEsc(text, 0);
-    if (e < 0) {
+    qsizetype e = FindEsc(text, 0);
+    if (e == text.size()) {
         term.Disp(text);
         return;
     }
     const char* data = text.constData();
     qsizetype copied = 0;
     ByteAppender writer(m_out, text.size() + 64, ByteAppender::Start::Empty);
-    while (e >= 0) {
+    while (e < text.size()) {
         const qsizetype end = EscapeSequenceEnd(text, e);
         if (end < 0)
             break;
@@ -186,7 +176,7 @@ void DisplayWriter::writeMud(const QByteArray& text, const DisplaySettings& sett
                 copied = end;
             }
         }
-        e = nextEsc(text, end);
+        e = FindEsc(text, end);
     }
     writer.append(data + copied, text.size() - copied);
     flush(writer, term);

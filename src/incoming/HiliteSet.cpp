@@ -4,7 +4,6 @@
 #include "incoming/ByteAppender.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace lanthorn {
 
@@ -38,8 +37,7 @@ void HiliteSet::findOccurrences(const QByteArray& text, Occurrences& found) cons
                 return;
             continue;
         }
-        const void* esc = std::memchr(data + pos, Ctl::Esc, std::size_t(n - pos));
-        const qsizetype runEnd = esc ? static_cast<const unsigned char*>(esc) - data : n;
+        const qsizetype runEnd = FindEsc(text, pos);
         m_searcher.search(data, pos, runEnd, [&](int entry, qsizetype start) { found.append({ entry, int(start) }); });
         pos = runEnd;
     }

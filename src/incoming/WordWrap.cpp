@@ -40,12 +40,6 @@ bool isAscii(const unsigned char* data, qsizetype size)
     return bits < 0x80;
 }
 
-qsizetype findEsc(const QByteArray& text, qsizetype from)
-{
-    const void* esc = std::memchr(text.constData() + from, Ctl::Esc, std::size_t(text.size() - from));
-    return esc ? static_cast<const char*>(esc) - text.constData() : text.size();
-}
-
 /// Text without escape sequences and beyond ASCII: every byte is a column.
 bool isSimple(const QByteArray& text)
 {
@@ -101,7 +95,7 @@ bool wrapGeneral(const QByteArray& text, int width, int indent, QByteArray& out)
                 continue;
             }
             if (nextEsc < pos)
-                nextEsc = findEsc(text, pos);
+                nextEsc = FindEsc(text, pos);
             const qsizetype take = std::min<qsizetype>(nextEsc - pos, limit - columns);
             if (isAscii(data + pos, take)) {
                 const qsizetype from = columns == 0 ? pos + 1 : pos;
