@@ -2,6 +2,7 @@
 
 #include "EventLoop.h"
 #include "FakeWorldServer.h"
+#include "LiteralBytes.h"
 #include "platform/TcpConnection.h"
 
 #include <QByteArray>
@@ -10,12 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace lanthorn::testing {
-
-/// The bytes of a string literal, NUL bytes included (without the terminating NUL).
-template <std::size_t N> QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
-}
 
 /// One connection with every event it raises recorded, and a fake world for it.
 class ConnectionTest : public ::testing::Test {

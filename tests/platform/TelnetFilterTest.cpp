@@ -1,9 +1,12 @@
 #include "platform/TelnetFilter.h"
 
+#include "LiteralBytes.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
 using lanthorn::TelnetFilter;
+using lanthorn::testing::bytes;
 
 namespace {
 
@@ -58,11 +61,6 @@ void expectSameWhateverTheCuts(const QByteArray& input, const Filtered& expected
     EXPECT_EQ(bytewise.text, whole.text) << name << ", byte by byte";
     EXPECT_EQ(bytewise.replies, whole.replies) << name << ", byte by byte";
     EXPECT_EQ(bytewise.subnegotiation, whole.subnegotiation) << name << ", byte by byte";
-}
-
-template <std::size_t N> QByteArray bytes(const char (&literal)[N])
-{
-    return QByteArray(literal, N - 1);
 }
 
 } // namespace

@@ -1,20 +1,16 @@
 // What the terminal makes of control characters and escape sequences other than colours, of
 // sequences cut between writes, and of hostile input.
+#include "LiteralBytes.h"
 #include "TerminalTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
+using lanthorn::testing::bytes;
 using lanthorn::testing::DumpTerminal;
 using lanthorn::testing::ExpectSameAtEverySplit;
 
 namespace {
-
-/// The bytes of a literal, NUL bytes included.
-template <std::size_t N> QByteArray raw(const char (&text)[N])
-{
-    return QByteArray(text, qsizetype(N - 1));
-}
 
 struct ShownCase {
     QByteArray input;
@@ -24,53 +20,53 @@ struct ShownCase {
 TEST(TerminalSequences, OtherSequencesAndControlsShowNothing)
 {
     const ShownCase cases[] = {
-        { raw("a\x1b[2Kb"), "ab" },
-        { raw("a\x1b[10;20Hb"), "ab" },
-        { raw("a\x1b[?25lb"), "ab" },
-        { raw("a\x1b[>0cb"), "ab" },
-        { raw("a\x1b[1 qb"), "ab" },
-        { raw("a\x1b[5Ab"), "ab" },
-        { raw("a\x1b]0;window title\x07"
-              "b"),
+        { bytes("a\x1b[2Kb"), "ab" },
+        { bytes("a\x1b[10;20Hb"), "ab" },
+        { bytes("a\x1b[?25lb"), "ab" },
+        { bytes("a\x1b[>0cb"), "ab" },
+        { bytes("a\x1b[1 qb"), "ab" },
+        { bytes("a\x1b[5Ab"), "ab" },
+        { bytes("a\x1b]0;window title\x07"
+                "b"),
             "ab" },
-        { raw("a\x1b]8;;http://x\x1b\\b"), "ab" },
-        { raw("a\x1bPq#0;2;0;0;0\x1b\\b"), "ab" },
-        { raw("a\x1b_app\x1b\\b"), "ab" },
-        { raw("a\x1b(Bb"), "ab" },
-        { raw("a\x1b#8b"), "ab" },
-        { raw("a\x1b"
-              "7b"),
+        { bytes("a\x1b]8;;http://x\x1b\\b"), "ab" },
+        { bytes("a\x1bPq#0;2;0;0;0\x1b\\b"), "ab" },
+        { bytes("a\x1b_app\x1b\\b"), "ab" },
+        { bytes("a\x1b(Bb"), "ab" },
+        { bytes("a\x1b#8b"), "ab" },
+        { bytes("a\x1b"
+                "7b"),
             "ab" },
-        { raw("a\x1b=b"), "ab" },
-        { raw("a\x1b\x1b\x1b[31mb"), "ab" },
-        { raw("a\x07\x08\x0b\x0c\x0e\x7f\x1c\x00"
-              "b"),
+        { bytes("a\x1b=b"), "ab" },
+        { bytes("a\x1b\x1b\x1b[31mb"), "ab" },
+        { bytes("a\x07\x08\x0b\x0c\x0e\x7f\x1c\x00"
+                "b"),
             "ab" },
         // A lone CR shows nothing; CR LF and LF both end the line.
-        { raw("a\rb\r\nc\nd"), "ab\r\nc\r\nd" },
-        { raw("a\n\r\nb"), "a\r\n\r\nb" },
+        { bytes("a\rb\r\nc\nd"), "ab\r\nc\r\nd" },
+        { bytes("a\n\r\nb"), "a\r\n\r\nb" },
         // An ESC or CAN in the middle of a sequence ends it.
-        { raw("a\x1b[31\x1b[0mb"), "ab" },
-        { raw("a\x1b[31\x18"
-              "b"),
+        { bytes("a\x1b[31\x1b[0mb"), "ab" },
+        { bytes("a\x1b[31\x18"
+                "b"),
             "ab" },
-        { raw("a\x1b]title\x1b[0mb"), "ab" },
+        { bytes("a\x1b]title\x1b[0mb"), "ab" },
         // Control characters act inside a sequence.
-        { raw("a\x1b[3\n1mb"), "a\r\nb" },
+        { bytes("a\x1b[3\n1mb"), "a\r\nb" },
         // A stray string opener does not swallow the lines after it.
-        { raw("a\x1b]never ended\r\nb"), "a\r\nb" },
+        { bytes("a\x1b]never ended\r\nb"), "a\r\nb" },
         // A byte that cannot belong to a sequence ends it and is text again.
-        { raw("a\x1b[3\xc3\xa9"
-              "b"),
+        { bytes("a\x1b[3\xc3\xa9"
+                "b"),
             "a\xc3\xa9"
             "b" },
-        { raw("a\x1b\xc3\xa9"
-              "b"),
+        { bytes("a\x1b\xc3\xa9"
+                "b"),
             "a\xc3\xa9"
             "b" },
         // Tabs go to the next multiple of eight columns.
-        { raw("a\tb"), "a       b" },
-        { raw("12345678\tb"), "12345678        b" },
+        { bytes("a\tb"), "a       b" },
+        { bytes("12345678\tb"), "12345678        b" },
     };
     for (const ShownCase& c : cases) {
         SCOPED_TRACE(c.input.toStdString());

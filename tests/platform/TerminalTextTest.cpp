@@ -1,18 +1,15 @@
 // The text a terminal keeps: decoding, wrapping at the display's width, the screen and the
 // scroll-back.
+#include "LiteralBytes.h"
 #include "TerminalTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace lanthorn;
+using lanthorn::testing::bytes;
 using lanthorn::testing::ExpectSameAtEverySplit;
 
 namespace {
-
-template <std::size_t N> QByteArray raw(const char (&text)[N])
-{
-    return QByteArray(text, qsizetype(N - 1));
-}
 
 QString allText(const TerminalModel& model)
 {
@@ -26,29 +23,29 @@ TEST(TerminalText, DecodesUtf8AndFallsBackToLatin1)
         QString shown;
     };
     const Case cases[] = {
-        { raw("caf\xc3\xa9"), QStringLiteral("caf\u00e9") },
-        { raw("\xe2\x82\xac 5"), QStringLiteral("\u20ac 5") },
-        { raw("\xf0\x9f\x98\x80!"), QStringLiteral("\U0001F600!") },
+        { bytes("caf\xc3\xa9"), QStringLiteral("caf\u00e9") },
+        { bytes("\xe2\x82\xac 5"), QStringLiteral("\u20ac 5") },
+        { bytes("\xf0\x9f\x98\x80!"), QStringLiteral("\U0001F600!") },
         // Not UTF-8: every byte is Latin-1 (as a server on a Latin-1 link sends it).
-        { raw("caf\xe9 \xff\xff ?"), QStringLiteral("caf\u00e9 \u00ff\u00ff ?") },
-        { raw("\xc3"), QString() },
-        { raw("\xc3 x"), QStringLiteral("\u00c3 x") },
-        { raw("\xc0\xaf"), QStringLiteral("\u00c0\u00af") }, // overlong
-        { raw("\xed\xa0\xbf"), QStringLiteral("\u00ed\u00a0\u00bf") }, // a surrogate
-        { raw("\xf4\x90\x80\x80"), QStringLiteral("\u00f4") }, // above U+10FFFF; the rest are C1
-        { raw("\xe2\x82"
-              "A"),
+        { bytes("caf\xe9 \xff\xff ?"), QStringLiteral("caf\u00e9 \u00ff\u00ff ?") },
+        { bytes("\xc3"), QString() },
+        { bytes("\xc3 x"), QStringLiteral("\u00c3 x") },
+        { bytes("\xc0\xaf"), QStringLiteral("\u00c0\u00af") }, // overlong
+        { bytes("\xed\xa0\xbf"), QStringLiteral("\u00ed\u00a0\u00bf") }, // a surrogate
+        { bytes("\xf4\x90\x80\x80"), QStringLiteral("\u00f4") }, // above U+10FFFF; the rest are C1
+        { bytes("\xe2\x82"
+                "A"),
             QStringLiteral("\u00e2"
                            "A") },
-        { raw("\xa9\xa9"), QStringLiteral("\u00a9\u00a9") },
+        { bytes("\xa9\xa9"), QStringLiteral("\u00a9\u00a9") },
         // C1 control characters have no picture, from UTF-8 or from Latin-1.
-        { raw("a\xc2\x85"
-              "b\x85\x9b"
-              "c"),
+        { bytes("a\xc2\x85"
+                "b\x85\x9b"
+                "c"),
             QStringLiteral("abc") },
         // Text interrupted by a control or a sequence: the cut-off bytes are Latin-1.
-        { raw("\xc3\x1b[31m\xa9"), QStringLiteral("\u00c3\u00a9") },
-        { raw("\xe2\x82\r\n\xac"), QStringLiteral("\u00e2\r\n\u00ac") },
+        { bytes("\xc3\x1b[31m\xa9"), QStringLiteral("\u00c3\u00a9") },
+        { bytes("\xe2\x82\r\n\xac"), QStringLiteral("\u00e2\r\n\u00ac") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes.toHex().toStdString());
