@@ -8,6 +8,21 @@ namespace lanthorn {
 
 namespace {
 
+/// The feature switches: their keys in section Settings, their defaults and their fields.
+const struct {
+    const char* key;
+    const char* defaultValue;
+    int FeatureSwitches::*field;
+} kSwitches[] = {
+    { "LoadGags", "0", &FeatureSwitches::GagsEnabled },
+    { "LoadTrigs", "0", &FeatureSwitches::TriggersEnabled },
+    { "NumberMap", "0", &FeatureSwitches::NumberPadMap },
+    { "LoadOmits", "0", &FeatureSwitches::LogOmissionsEnabled },
+    { "LoadWHO", "0", &FeatureSwitches::WhoWindowEnabled },
+    { "ActSep", "1", &FeatureSwitches::ActivitySeparator },
+    { "SplitLogs", "0", &FeatureSwitches::SplitLogs },
+};
+
 const QString kSetup = QStringLiteral("Setup");
 const QString kSettings = QStringLiteral("Settings");
 
@@ -51,20 +66,7 @@ void LoadFeatureSwitches(Program& program)
         else
             program.ReportUnhandledError(error, true);
     };
-    const struct {
-        const char* key;
-        const char* defaultValue;
-        int FeatureSwitches::*field;
-    } switches[] = {
-        { "LoadGags", "0", &FeatureSwitches::GagsEnabled },
-        { "LoadTrigs", "0", &FeatureSwitches::TriggersEnabled },
-        { "NumberMap", "0", &FeatureSwitches::NumberPadMap },
-        { "LoadOmits", "0", &FeatureSwitches::LogOmissionsEnabled },
-        { "LoadWHO", "0", &FeatureSwitches::WhoWindowEnabled },
-        { "ActSep", "1", &FeatureSwitches::ActivitySeparator },
-        { "SplitLogs", "0", &FeatureSwitches::SplitLogs },
-    };
-    for (const auto& entry : switches) {
+    for (const auto& entry : kSwitches) {
         step(
             [&] {
                 features.*entry.field = IntegerValue(program.ReadIniString(
@@ -77,16 +79,8 @@ void LoadFeatureSwitches(Program& program)
 void SaveFeatureSwitches(Program& program)
 {
     const FeatureSwitches& features = program.state.Features;
-    const auto write = [&](const char* key, int value) {
-        program.WriteIniString(kSettings, QString::fromLatin1(key), QString::number(value));
-    };
-    write("SplitLogs", features.SplitLogs);
-    write("LoadWHO", features.WhoWindowEnabled);
-    write("LoadGags", features.GagsEnabled);
-    write("LoadTrigs", features.TriggersEnabled);
-    write("NumberMap", features.NumberPadMap);
-    write("LoadOmits", features.LogOmissionsEnabled);
-    write("ActSep", features.ActivitySeparator);
+    for (const auto& entry : kSwitches)
+        program.WriteIniString(kSettings, QString::fromLatin1(entry.key), QString::number(features.*entry.field));
 }
 
 MenuChecks ReadMenuChecks(Program& program)
@@ -106,13 +100,12 @@ void WriteNotifyCheck(Program& program, bool checked)
 
 void WriteScrollbarsCheck(Program& program, bool checked)
 {
-    program.WriteIniString(
-        kSettings, QStringLiteral("Scrollbars"), checked ? QStringLiteral("1") : QStringLiteral("0"));
+    program.WriteIniString(kSettings, QStringLiteral("Scrollbars"), QString::number(checked ? 1 : 0));
 }
 
 void WriteConfirmCheck(Program& program, bool checked)
 {
-    program.WriteIniString(kSettings, QStringLiteral("Confirm"), checked ? QStringLiteral("1") : QStringLiteral("0"));
+    program.WriteIniString(kSettings, QStringLiteral("Confirm"), QString::number(checked ? 1 : 0));
 }
 
 WindowPlacement ReadWindowPlacement(Program& program)
