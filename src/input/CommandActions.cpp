@@ -191,23 +191,22 @@ void CommandActions::toggleChatPane()
 
 void CommandActions::togglePuppets()
 {
-    WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
-    if (world.SplitScreen) {
-        world.PuppetsToChat = !world.PuppetsToChat;
-    } else {
-        ShowChatPane();
-        world.PuppetsToChat = true;
-    }
+    toggleChatRoute(&WorldState::PuppetsToChat);
 }
 
 void CommandActions::togglePages()
 {
+    toggleChatRoute(&WorldState::PagesToChat);
+}
+
+void CommandActions::toggleChatRoute(bool WorldState::*route)
+{
     WorldState& world = m_program.state.WorldStates[m_program.state.CurrentWorld];
     if (world.SplitScreen) {
-        world.PagesToChat = !world.PagesToChat;
+        world.*route = !(world.*route);
     } else {
         ShowChatPane();
-        world.PagesToChat = true;
+        world.*route = true;
     }
 }
 

@@ -7,6 +7,7 @@
 namespace lanthorn {
 
 class MDILanthorn;
+struct WorldState;
 class Program;
 class WorldWindows;
 class frmOpen;
@@ -61,6 +62,8 @@ public:
 
 private:
     frmOpen* current();
+    /// Switches a routing to the chat pane; with the pane hidden, shows it and switches on.
+    void toggleChatRoute(bool WorldState::*route);
     /// The toolbar's buttons: sends the line to the current world, or tells why it cannot.
     void sendToCurrentIfConnected(const QByteArray& line, const QString& notConnected);
     void closeCurrent(bool onlyDisableWhenUnconnected);

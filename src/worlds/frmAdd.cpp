@@ -167,10 +167,7 @@ void frmAdd::ShowSite()
 
     if (site.Type == kSiteTypeMud) {
         OpMUD->setChecked(true);
-        chWW->setChecked(false);
-        chWW->setEnabled(false);
-        txtInd->clear();
-        txtWW->clear();
+        disableWrapForMud();
     } else {
         OpMUSH->setChecked(true);
         chWW->setEnabled(true);
@@ -183,12 +180,25 @@ void frmAdd::ShowSite()
     SetWidgetColour(lblColor, ColourRole::Text, PaletteQColor(site.TFColor));
     SetWidgetColour(lblColor, ColourRole::Background, PaletteQColor(site.TBColor));
 
-    for (auto [list, index] : { std::pair { FC, site.TFColor }, std::pair { BC, site.TBColor } }) {
+    showColourValues(site.TFColor, site.TBColor);
+    markSaved();
+}
+
+void frmAdd::showColourValues(int fore, int back)
+{
+    for (auto [list, index] : { std::pair { FC, fore }, std::pair { BC, back } }) {
         const QSignalBlocker quiet(list);
         SetColourListValue(list, index);
         list->setCurrentRow(-1);
     }
-    markSaved();
+}
+
+void frmAdd::disableWrapForMud()
+{
+    chWW->setChecked(false);
+    chWW->setEnabled(false);
+    txtInd->clear();
+    txtWW->clear();
 }
 
 void frmAdd::changeEvent(QEvent* event)
@@ -217,10 +227,7 @@ void frmAdd::OpType_Click()
 {
     markUnsaved();
     if (OpMUD->isChecked()) {
-        chWW->setEnabled(false);
-        chWW->setChecked(false);
-        txtWW->clear();
-        txtInd->clear();
+        disableWrapForMud();
     } else {
         chWW->setEnabled(true);
     }
@@ -270,11 +277,7 @@ void frmAdd::cmdNew_Click()
     lblColor->setFont(QFontOf(state.DefaultFont));
     SetWidgetColour(lblColor, ColourRole::Text, ColourFromValue(state.Screen.SendText));
     SetWidgetColour(lblColor, ColourRole::Background, ColourFromValue(state.Screen.SendColor));
-    for (auto [list, index] : { std::pair { BC, state.Screen.TBColor }, std::pair { FC, state.Screen.TFColor } }) {
-        const QSignalBlocker quiet(list);
-        SetColourListValue(list, index);
-        list->setCurrentRow(-1);
-    }
+    showColourValues(state.Screen.TFColor, state.Screen.TBColor);
 
     setExpandedSize();
     markSaved();

@@ -66,6 +66,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// The colour lists show these palette colours as their values, with no row selected.
+    void showColourValues(int fore, int back);
+    /// MUD worlds are not word-wrapped: the wrap controls are cleared and disabled.
+    void disableWrapForMud();
     void buildControls();
     void buildEditor(QWidget* panel);
     void buildActions(QWidget* panel);
